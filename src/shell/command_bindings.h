@@ -1,0 +1,14 @@
+#pragma once
+// Binds the seven click commands to their controls.
+
+#include "shell/click_bindings.h"
+#include "shell/main_window.h"
+#include "shell/run_state.h"
+
+namespace macbatch {
+
+// The commands reach the window only through `window` and keep their values
+// in `state`; both must outlive the bindings.
+void bindClickCommands(ClickBindings& bindings, MainWindow& window, RunState& state);
+
+}  // namespace macbatch
