@@ -19,7 +19,7 @@ endif()
 
 function(macbatch_add_test name)
   add_executable(${name} ${ARGN})
-  target_link_libraries(${name} PRIVATE macbatch_core macbatch_allocation GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE macbatch_core macbatch_test_support macbatch_allocation GTest::gtest_main)
   if(WIN32)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES RESOURCE_LOCK wine TIMEOUT 300)

@@ -1,12 +1,22 @@
 #include "shell/command_bindings.h"
 
+#include "actions/copy_command.h"
+#include "actions/lookup_command.h"
+#include "actions/separator_toggle.h"
+#include "generation/plain_batch.h"
+#include "generation/vendor_batch.h"
+
 namespace macbatch {
 
-void bindClickCommands(ClickBindings& bindings, MainWindow&, RunState&) {
-  for (Control control : {Control::按钮1, Control::按钮2, Control::按钮3, Control::按钮4, Control::按钮5,
-                          Control::按钮6, Control::单选框2}) {
-    bindings.bind(control, [] {});
-  }
+void bindClickCommands(ClickBindings& bindings, MainWindow& window, RunState& state) {
+  using enum Control;
+  bindings.bind(按钮5, [&window, &state] { runVendorBatch(window, state); });
+  bindings.bind(按钮2, [&window, &state] { runPlainBatch(window, state); });
+  bindings.bind(按钮1, [&window] { runSingleAddress(window); });
+  bindings.bind(按钮3, [&window, &state] { runCopy(window, state); });
+  bindings.bind(按钮6, [] { runLookup(); });
+  bindings.bind(单选框2, [&window] { runSeparatorToggle(window); });
+  bindings.bind(按钮4, [] {});  // bound, and does nothing
 }
 
 }  // namespace macbatch

@@ -24,15 +24,15 @@ Text fatalReportText(const FatalReport& report);
 
 struct Platform {
   // Milliseconds since a fixed point in the past, wrapping modulo 2^32.
-  std::function<std::uint32_t()> tickCount;
+  std::function<std::uint32_t()> tickCount{};
   // Places the text on the clipboard; false when the clipboard could not be
   // opened or the memory block not allocated.
-  std::function<bool(std::string_view text)> copyToClipboard;
+  std::function<bool(std::string_view text)> copyToClipboard{};
   // Hands the URL to the shell's "open" action; the outcome is not reported.
-  std::function<void(std::string_view url)> openInBrowser;
+  std::function<void(std::string_view url)> openInBrowser{};
   // Shows the report and ends the process with exit code -1 without running
   // the exit routines. It must not return; a test's replacement throws.
-  std::function<void(const FatalReport& report)> showFatalReport;
+  std::function<void(const FatalReport& report)> showFatalReport{};
 };
 
 // The services in force. The defaults need no window system: a steady clock,

@@ -1,0 +1,11 @@
+#pragma once
+// Choosing "连续显示" enables the separator box for good.
+
+#include "shell/main_window.h"
+
+namespace macbatch {
+
+// The click command of 单选框2.
+void runSeparatorToggle(MainWindow& window);
+
+}  // namespace macbatch
