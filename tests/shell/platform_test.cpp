@@ -16,19 +16,20 @@ namespace macbatch {
 namespace {
 
 struct ReportCase {
-  FatalReport report;
-  Text text;
+  std::optional<std::int32_t> number;
+  const char* message;
+  const char* text;
 };
 
 TEST(FatalReportTest, TextAddsTheNumberAndTheMessageWhereThereAreSome) {
   const ReportCase cases[] = {
-      {{std::nullopt, "载入启动窗口失败"}, "运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n"},
-      {{4, "数组成员引用下标必须大于等于1"},
+      {std::nullopt, "载入启动窗口失败", "运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n"},
+      {4, "数组成员引用下标必须大于等于1",
        "运行时出错!\r\n\r\n错误代码：4\r\n\r\n错误信息：数组成员引用下标必须大于等于1\r\n"},
-      {{1, ""}, "运行时出错!\r\n\r\n错误代码：1\r\n\r\n"},
-      {{std::nullopt, ""}, "运行时出错!\r\n\r\n"},
+      {1, "", "运行时出错!\r\n\r\n错误代码：1\r\n\r\n"},
+      {std::nullopt, "", "运行时出错!\r\n\r\n"},
   };
-  for (const ReportCase& c : cases) EXPECT_EQ(fatalReportText(c.report), c.text);
+  for (const ReportCase& c : cases) EXPECT_EQ(fatalReportText(FatalReport{c.number, c.message}), c.text);
 }
 
 TEST(FatalReportTest, ReportReachesThePlatformWithItsNumber) {

@@ -1,0 +1,14 @@
+#pragma once
+// Texts are UTF-8 inside the program and UTF-16 at every Windows call.
+
+#include <string>
+#include <string_view>
+
+#include "generation/text.h"
+
+namespace macbatch::win32 {
+
+std::wstring toWide(std::string_view text);
+Text toUtf8(std::wstring_view text);
+
+}  // namespace macbatch::win32
