@@ -1,0 +1,34 @@
+#include "shell/win32/message_pump.h"
+
+#include "shell/win32/keyboard.h"
+#include "shell/win32/main_window_win32.h"
+
+namespace macbatch::win32 {
+
+void handleMessage(Win32MainWindow& window, MSG& message) {
+  if (preTranslateMessage(window, message)) return;
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
+}
+
+void handlePendingEvents(Win32MainWindow& window) {
+  MSG message;
+  while (window.isOpen() && PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE) &&
+         message.message != WM_QUIT) {
+    if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) return;
+    if (message.message == WM_QUIT) {
+      // Posted between the two looks: it belongs to the event loop.
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
+    handleMessage(window, message);
+  }
+}
+
+int runEventLoop(Win32MainWindow& window) {
+  MSG message{};
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) handleMessage(window, message);
+  return message.message == WM_QUIT ? static_cast<int>(message.wParam) : 0;
+}
+
+}  // namespace macbatch::win32
