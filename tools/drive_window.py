@@ -1,0 +1,329 @@
+#!/usr/bin/env python3
+"""Drives macbatch.exe under Wine on a private X display, from outside only.
+
+It gives the program real X input (xdotool: pointer clicks at the controls'
+places, key presses) and watches only what a user can see: the X clipboard,
+the window's title and geometry, screenshots and the exit code. A small
+window manager draws the frame, so that screenshots look like a desktop.
+
+Used by the end-to-end test and, as `demo`, by tools/run.sh on a machine
+without a display:
+
+    drive_window.py demo PROGRAM.exe [--prefix DIR] [--screenshot FILE.png]
+"""
+
+import argparse
+import fcntl
+import os
+import re
+import select
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+SCREEN = (1920, 1080)
+
+# Places of the controls the driver uses: left, top, width, height in the
+# window's client area.
+PLACES = {
+    "随机厂商": (112, 512, 56, 32),
+    "复制": (230, 512, 64, 32),
+    "个数": (53, 511, 56, 32),
+    "前后缀": (0, 396, 56, 24),
+    "单行显示": (24, 480, 72, 16),
+    "连续显示": (112, 480, 72, 16),
+}
+
+ADDRESS = "[0-9A-F]{2}(?::[0-9A-F]{2}){5}"
+
+class DriveError(Exception):
+    pass
+
+
+def poll(what, probe, timeout, interval=0.05):
+    """Calls probe until it gives something true; fails after timeout seconds."""
+    deadline = time.monotonic() + timeout
+    while True:
+        result = probe()
+        if result:
+            return result
+        if time.monotonic() > deadline:
+            raise DriveError(f"timed out after {timeout} s waiting for {what}")
+        time.sleep(interval)
+
+
+JWM_CONFIG = """<?xml version="1.0"?>
+<JWM>
+  <FocusModel>click</FocusModel>
+  <WindowStyle>
+    <Font>WenQuanYi Micro Hei-9:bold</Font>
+  </WindowStyle>
+</JWM>
+"""
+
+
+class Desktop:
+    """A private Xvfb display with a window manager on it."""
+
+    def __init__(self, workdir):
+        self.workdir = workdir
+        self.processes = []
+        self.env = None
+
+    def __enter__(self):
+        try:
+            self._start()
+        except BaseException:
+            self.__exit__(None, None, None)
+            raise
+        return self
+
+    def _start(self):
+        read_end, write_end = os.pipe()
+        width, height = SCREEN
+        xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp", "-screen", "0", f"{width}x{height}x24"],
+            pass_fds=[write_end], stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        self.processes.append(xvfb)
+        number = b""
+        deadline = time.monotonic() + 30
+        with os.fdopen(read_end, "rb", buffering=0) as pipe:
+            while not number.endswith(b"\n"):
+                if not select.select([pipe], [], [], max(0.0, deadline - time.monotonic()))[0]:
+                    raise DriveError("Xvfb did not report its display")
+                chunk = pipe.read(16)
+                if not chunk:
+                    raise DriveError("Xvfb ended before it reported its display")
+                number += chunk
+        self.env = dict(os.environ, DISPLAY=":" + number.decode().strip())
+        self.env.pop("WAYLAND_DISPLAY", None)
+
+        config = os.path.join(self.workdir, "jwmrc")
+        with open(config, "w", encoding="utf-8") as file:
+            file.write(JWM_CONFIG)
+        self.processes.append(subprocess.Popen(
+            ["jwm", "-f", config], env=self.env,
+            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        poll("the window manager", lambda: "window id" in self.x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 30)
+
+    def __exit__(self, *_):
+        for process in reversed(self.processes):
+            if process.poll() is None:
+                process.terminate()
+            try:
+                process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
+
+    def x(self, *command, check=False, timeout=10):
+        """Runs an X client on this display and gives its output ('' on failure unless check)."""
+        try:
+            result = subprocess.run(command, env=self.env, stdin=subprocess.DEVNULL, capture_output=True,
+                                    timeout=timeout)
+        except subprocess.TimeoutExpired:
+            raise DriveError(f"{command[0]} did not finish within {timeout} s") from None
+        if check and result.returncode != 0:
+            raise DriveError(f"{command[0]} failed: {result.stderr.decode(errors='replace').strip()}")
+        return result.stdout.decode("utf-8", errors="replace") if result.returncode == 0 else ""
+
+    def clipboard(self):
+        """The clipboard's text as X offers it, or None while it holds none."""
+        result = subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.env,
+                                stdin=subprocess.DEVNULL, capture_output=True, timeout=10)
+        return result.stdout.decode("utf-8", errors="replace") if result.returncode == 0 else None
+
+
+def build_folder_of(program):
+    folder = os.path.dirname(os.path.abspath(program))
+    while folder != "/" and not os.path.isfile(os.path.join(folder, "CMakeCache.txt")):
+        folder = os.path.dirname(folder)
+    if folder == "/":
+        raise DriveError(f"no build folder above {program}")
+    return folder
+
+
+class Program:
+    """macbatch.exe running under Wine on a Desktop."""
+
+    def __init__(self, desktop, program, prefix=None, lang="zh_CN.UTF-8"):
+        self.desktop = desktop
+        self.program = os.path.abspath(program)
+        self.prefix = os.path.abspath(prefix or os.path.join(build_folder_of(program), "wineprefix"))
+        self.env = dict(desktop.env, WINEPREFIX=self.prefix, WINEDEBUG="-all",
+                        WINEDLLOVERRIDES="mscoree,mshtml=", LANG=lang, LC_ALL=lang)
+        self.lock = None
+        self.process = None
+        self.window = None
+        self.log = os.path.join(desktop.workdir, "wine.log")
+
+    def __enter__(self):
+        try:
+            self._start()
+        except BaseException:
+            self.__exit__(None, None, None)
+            raise
+        return self
+
+    def _wine(self, *command, timeout=120):
+        subprocess.run(command, env=self.env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, timeout=timeout)
+
+    def _start(self):
+        os.makedirs(self.prefix, exist_ok=True)
+        # The same lock as tools/wine-run.sh: one user of a prefix at a time.
+        self.lock = open(self.prefix + ".lock", "w")
+        fcntl.flock(self.lock, fcntl.LOCK_EX)
+        if not os.path.isfile(os.path.join(self.prefix, "system.reg")):
+            self._wine("wineboot", "-i", timeout=300)
+        # Started apart so that the server does not hold our pipes open.
+        self._wine("wineserver", "-p")
+        with open(self.log, "wb") as log:
+            self.process = subprocess.Popen(["wine", self.program], env=self.env,
+                                            stdin=subprocess.DEVNULL, stdout=log, stderr=log)
+        classname = "^" + re.escape(os.path.basename(self.program)) + "$"
+
+        def shown():
+            if self.process.poll() is not None:
+                raise DriveError(f"the program ended with {self.process.returncode} before showing its window")
+            found = self.desktop.x("xdotool", "search", "--onlyvisible", "--classname", classname).split()
+            return found[0] if found else None
+
+        self.window = poll("the window to be shown", shown, 60)
+        # The window manager hands the focus to a new window; input before that is lost.
+        poll("the window to take the focus",
+             lambda: self.window in self.desktop.x("xdotool", "getactivewindow").split(), 30)
+
+    def __exit__(self, *_):
+        if self.process is not None:
+            if self.process.poll() is None:
+                self._wine("wineserver", "-k")
+            try:
+                self.process.wait(timeout=30)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
+            self._wine("wineserver", "-k")
+            self._wine("wineserver", "-w")
+        if self.lock is not None:
+            self.lock.close()
+
+    def title(self):
+        return self.desktop.x("xdotool", "getwindowname", self.window, check=True).rstrip("\n")
+
+    def client_rect(self):
+        """Left, top, width, height of the client area on the screen.
+
+        The window manager draws the frame, so the program's X window is its
+        client area; xwininfo gives its place on the root window."""
+        info = self.desktop.x("xwininfo", "-id", self.window, check=True)
+
+        def field(name):
+            match = re.search(r"^\s*" + re.escape(name) + r":\s*(-?\d+)", info, re.M)
+            if not match:
+                raise DriveError(f"xwininfo gave no {name}")
+            return int(match.group(1))
+
+        return (field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"), field("Height"))
+
+    def frame_rect(self):
+        """Left, top, width, height of the window with the frame drawn around it."""
+        tree = self.desktop.x("xwininfo", "-tree", "-id", self.window, check=True)
+        parent = re.search(r"Parent window id: (0x[0-9a-f]+)", tree)
+        root = re.search(r"Root window id: (0x[0-9a-f]+)", tree)
+        if not parent or parent.group(1) == root.group(1):
+            return self.client_rect()
+        info = self.desktop.x("xwininfo", "-id", parent.group(1), check=True)
+        values = [int(re.search(r"^\s*" + name + r":\s*(-?\d+)", info, re.M).group(1))
+                  for name in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")]
+        return tuple(values)
+
+    def click(self, control):
+        left, top, width, height = PLACES[control]
+        x, y, _, _ = self.client_rect()
+        self.desktop.x("xdotool", "mousemove", str(x + left + width // 2), str(y + top + height // 2),
+                       "click", "1", check=True)
+
+    def keys(self, *names):
+        self.desktop.x("xdotool", "key", "--delay", "30", *names, check=True)
+
+    def type(self, text):
+        self.desktop.x("xdotool", "type", "--delay", "30", text, check=True)
+
+    def copy_until(self, what, pattern, timeout=30):
+        """Clicks 复制 until the clipboard holds a whole match of pattern; gives the match.
+
+        A batch pauses after every entry, so its end shows only through what
+        a copy then brings."""
+        regex = re.compile(pattern)
+        last = [None]
+
+        def copied():
+            self.click("复制")
+            last[0] = self.desktop.clipboard()
+            return regex.fullmatch(last[0]) if last[0] is not None else None
+
+        try:
+            return poll(what, copied, timeout, interval=0.1)
+        except DriveError as error:
+            raise DriveError(f"{error}; the clipboard last held {last[0]!r}") from None
+
+    def screenshot(self, path):
+        left, top, width, height = self.frame_rect()
+        os.makedirs(os.path.dirname(os.path.abspath(path)), exist_ok=True)
+        self.desktop.x("import", "-window", "root", "-crop", f"{width}x{height}+{left}+{top}", "+repage", path,
+                       check=True, timeout=30)
+
+    def wait_exit(self, timeout=30):
+        try:
+            return self.process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            raise DriveError(f"the program did not end within {timeout} s") from None
+
+
+def batch_pattern(count):
+    return "(?:" + ADDRESS + "\n){" + str(count) + "}"
+
+
+def demo(program, prefix, screenshot):
+    with tempfile.TemporaryDirectory(prefix="macbatch-") as workdir, Desktop(workdir) as desktop, \
+            Program(desktop, program, prefix) as window:
+        window.click("随机厂商")
+        batch = window.copy_until("a batch of 20 addresses", batch_pattern(20)).group(0)
+        print("One batch made with a click on 随机厂商 (random vendor), copied with 复制 (copy):")
+        print(batch, end="")
+        if screenshot:
+            window.screenshot(screenshot)
+            print(f"Screenshot of the window: {screenshot}")
+        window.keys("Escape")
+        code = window.wait_exit()
+    print(f"The program closed with exit code {code}.")
+    print("No display here (DISPLAY is not set), so the window ran on a private virtual display.")
+    print("To use the window, run `bash tools/run.sh` in a desktop session, or copy macbatch.exe to Windows.")
+    return 0 if code == 0 else 1
+
+
+def main(argv):
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    commands = parser.add_subparsers(dest="command", required=True)
+    run = commands.add_parser("demo", help="make one batch, print it, save a screenshot, close")
+    run.add_argument("program")
+    run.add_argument("--prefix", help="Wine prefix (default: wineprefix in the program's build folder)")
+    run.add_argument("--screenshot", help="where to save a PNG of the window")
+    args = parser.parse_args(argv)
+    for tool in ("Xvfb", "jwm", "wine", "xdotool", "xclip", "xwininfo", "import"):
+        if shutil.which(tool) is None:
+            print(f"drive_window: {tool} is missing (bash tools/setup.sh installs it)", file=sys.stderr)
+            return 2
+    try:
+        return demo(args.program, args.prefix, args.screenshot)
+    except DriveError as error:
+        print(f"drive_window: {error}", file=sys.stderr)
+        return 1
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
