@@ -302,7 +302,8 @@ def demo(program, prefix, screenshot):
         code = window.wait_exit()
     print(f"The program closed with exit code {code}.")
     print("No display here (DISPLAY is not set), so the window ran on a private virtual display.")
-    print("To use the window, run `bash tools/run.sh` in a desktop session, or copy macbatch.exe to Windows.")
+    print("To use the window, run `bash tools/run.sh` in a desktop session (with DISPLAY set),")
+    print(f"or copy {os.path.abspath(program)} to a Windows machine and start it there.")
     return 0 if code == 0 else 1
 
 
