@@ -9,21 +9,22 @@ window manager draws the frame, so that screenshots look like a desktop.
 Used by the end-to-end test and, as `demo`, by tools/run.sh on a machine
 without a display:
 
-    drive_window.py demo PROGRAM.exe [--prefix DIR] [--screenshot FILE.png]
+    drive_window.py demo PROGRAM.exe [--screenshot FILE.png]
 """
 
 import argparse
-import fcntl
 import os
 import re
 import select
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
 import time
 
 SCREEN = (1920, 1080)
+TOOLS = os.path.dirname(os.path.abspath(__file__))
 
 # Places of the controls the driver uses: left, top, width, height in the
 # window's client area.
@@ -132,8 +133,11 @@ class Desktop:
 
     def clipboard(self):
         """The clipboard's text as X offers it, or None while it holds none."""
-        result = subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.env,
-                                stdin=subprocess.DEVNULL, capture_output=True, timeout=10)
+        try:
+            result = subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.env,
+                                    stdin=subprocess.DEVNULL, capture_output=True, timeout=10)
+        except subprocess.TimeoutExpired:
+            raise DriveError("xclip did not finish within 10 s") from None
         return result.stdout.decode("utf-8", errors="replace") if result.returncode == 0 else None
 
 
@@ -147,15 +151,16 @@ def build_folder_of(program):
 
 
 class Program:
-    """macbatch.exe running under Wine on a Desktop."""
+    """macbatch.exe running under Wine on a Desktop, through tools/wine-run.sh.
 
-    def __init__(self, desktop, program, prefix=None, lang="zh_CN.UTF-8"):
+    wine-run.sh keeps the build folder's Wine prefix, serialises its users and
+    stops the Wine server when the program has ended."""
+
+    def __init__(self, desktop, program, lang="zh_CN.UTF-8"):
         self.desktop = desktop
         self.program = os.path.abspath(program)
-        self.prefix = os.path.abspath(prefix or os.path.join(build_folder_of(program), "wineprefix"))
-        self.env = dict(desktop.env, WINEPREFIX=self.prefix, WINEDEBUG="-all",
-                        WINEDLLOVERRIDES="mscoree,mshtml=", LANG=lang, LC_ALL=lang)
-        self.lock = None
+        self.env = dict(desktop.env, MACBATCH_WINE_LANG=lang)
+        self.prefix = os.path.join(build_folder_of(program), "wineprefix")
         self.process = None
         self.window = None
         self.log = os.path.join(desktop.workdir, "wine.log")
@@ -168,22 +173,11 @@ class Program:
             raise
         return self
 
-    def _wine(self, *command, timeout=120):
-        subprocess.run(command, env=self.env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                       stderr=subprocess.DEVNULL, timeout=timeout)
-
     def _start(self):
-        os.makedirs(self.prefix, exist_ok=True)
-        # The same lock as tools/wine-run.sh: one user of a prefix at a time.
-        self.lock = open(self.prefix + ".lock", "w")
-        fcntl.flock(self.lock, fcntl.LOCK_EX)
-        if not os.path.isfile(os.path.join(self.prefix, "system.reg")):
-            self._wine("wineboot", "-i", timeout=300)
-        # Started apart so that the server does not hold our pipes open.
-        self._wine("wineserver", "-p")
         with open(self.log, "wb") as log:
-            self.process = subprocess.Popen(["wine", self.program], env=self.env,
-                                            stdin=subprocess.DEVNULL, stdout=log, stderr=log)
+            self.process = subprocess.Popen(["bash", os.path.join(TOOLS, "wine-run.sh"), self.program],
+                                            env=self.env, stdin=subprocess.DEVNULL, stdout=log, stderr=log,
+                                            start_new_session=True)
         classname = "^" + re.escape(os.path.basename(self.program)) + "$"
 
         def shown():
@@ -192,24 +186,28 @@ class Program:
             found = self.desktop.x("xdotool", "search", "--onlyvisible", "--classname", classname).split()
             return found[0] if found else None
 
-        self.window = poll("the window to be shown", shown, 60)
+        # Generous: a new Wine prefix is made first, and another user may hold it.
+        self.window = poll("the window to be shown", shown, 240)
         # The window manager hands the focus to a new window; input before that is lost.
         poll("the window to take the focus",
              lambda: self.window in self.desktop.x("xdotool", "getactivewindow").split(), 30)
 
     def __exit__(self, *_):
-        if self.process is not None:
-            if self.process.poll() is None:
-                self._wine("wineserver", "-k")
-            try:
-                self.process.wait(timeout=30)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
-            self._wine("wineserver", "-k")
-            self._wine("wineserver", "-w")
-        if self.lock is not None:
-            self.lock.close()
+        if self.process is None:
+            return
+        if self.process.poll() is None:
+            if self.window is not None:
+                # Ends the program; wine-run.sh then tidies up and returns.
+                subprocess.run(["wineserver", "-k"], env=dict(self.env, WINEPREFIX=self.prefix),
+                               stdin=subprocess.DEVNULL, capture_output=True, timeout=60)
+            else:
+                # Perhaps still waiting for the prefix: leave its holder alone.
+                os.killpg(self.process.pid, signal.SIGTERM)
+        try:
+            self.process.wait(timeout=60)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait()
 
     def title(self):
         return self.desktop.x("xdotool", "getwindowname", self.window, check=True).rstrip("\n")
@@ -288,9 +286,9 @@ def batch_pattern(count):
     return "(?:" + ADDRESS + "\n){" + str(count) + "}"
 
 
-def demo(program, prefix, screenshot):
+def demo(program, screenshot):
     with tempfile.TemporaryDirectory(prefix="macbatch-") as workdir, Desktop(workdir) as desktop, \
-            Program(desktop, program, prefix) as window:
+            Program(desktop, program) as window:
         window.click("随机厂商")
         batch = window.copy_until("a batch of 20 addresses", batch_pattern(20)).group(0)
         print("One batch made with a click on 随机厂商 (random vendor), copied with 复制 (copy):")
@@ -312,7 +310,6 @@ def main(argv):
     commands = parser.add_subparsers(dest="command", required=True)
     run = commands.add_parser("demo", help="make one batch, print it, save a screenshot, close")
     run.add_argument("program")
-    run.add_argument("--prefix", help="Wine prefix (default: wineprefix in the program's build folder)")
     run.add_argument("--screenshot", help="where to save a PNG of the window")
     args = parser.parse_args(argv)
     for tool in ("Xvfb", "jwm", "wine", "xdotool", "xclip", "xwininfo", "import"):
@@ -320,7 +317,7 @@ def main(argv):
             print(f"drive_window: {tool} is missing (bash tools/setup.sh installs it)", file=sys.stderr)
             return 2
     try:
-        return demo(args.program, args.prefix, args.screenshot)
+        return demo(args.program, args.screenshot)
     except DriveError as error:
         print(f"drive_window: {error}", file=sys.stderr)
         return 1

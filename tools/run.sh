@@ -8,14 +8,13 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows --target macbatch
 
 program=build/windows/src/shell/win32/macbatch.exe
-prefix="$PWD/build/windows/wineprefix-run"
 
 # Without a display, show what the program does on a private one instead.
 if [ -z "${DISPLAY:-}" ]; then
-  exec python3 tools/drive_window.py demo "$program" --prefix "$prefix" --screenshot build/windows/screenshot.png
+  exec python3 tools/drive_window.py demo "$program" --screenshot build/windows/screenshot.png
 fi
 
-export WINEPREFIX="$prefix"
+export WINEPREFIX="$PWD/build/windows/wineprefix-run"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=zh_CN.UTF-8
