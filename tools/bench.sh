@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds macbatch.exe and its window benchmark, then runs the benchmark under
+# Wine: bench.sh [BUILD_FOLDER] (default build/windows).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=${1:-build/windows}
+cmake --no-warn-unused-cli -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+  -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" -j2 --target macbatch window_bench
+
+# The program is found from the benchmark's folder, as Wine sees both.
+program=$(realpath --relative-to="$build/bench" "$build/src/shell/win32/macbatch.exe")
+cd "$build/bench"
+exec "$OLDPWD/tools/wine-run.sh" window_bench.exe "$program"
