@@ -16,17 +16,22 @@
 #include <string>
 
 #include "shell/command_bindings.h"
+#include "shell/win32/layout.h"
 #include "shell/win32/main_window_win32.h"
+#include "shell/win32/wide_text.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr int outputBoxId = 1001 + 3;     // 编辑框2
-constexpr int countBoxId = 1001 + 5;      // 编辑框3
-constexpr int statusLabelId = 1001 + 11;  // 透明标签3
-constexpr int vendorButtonId = 1001 + 0;  // 按钮5
-const wchar_t* const windowTitle = L"Mac批量生成   栖桐";
+using macbatch::Control;
+using macbatch::win32::controlId;
+
+constexpr int outputBoxId = controlId(Control::编辑框2);
+constexpr int countBoxId = controlId(Control::编辑框3);
+constexpr int statusLabelId = controlId(Control::透明标签3);
+constexpr int vendorButtonId = controlId(Control::按钮5);
+const std::wstring windowTitle = macbatch::win32::toWide(macbatch::mainWindowTitle);
 
 double secondsSince(Clock::time_point start) {
   return std::chrono::duration<double>(Clock::now() - start).count();
