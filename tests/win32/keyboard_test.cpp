@@ -119,6 +119,16 @@ TEST_F(KeyboardTest, EnterInAMultiLineBoxBreaksTheLine) {
   EXPECT_EQ(focused(), 编辑框7);
 }
 
+TEST_F(KeyboardTest, SpaceClicksTheFocusedButtonEvenOutsideTheVisibleArea) {
+  int clicks = 0;
+  bindings_.bind(按钮1, [&] { ++clicks; });
+  focus(按钮1);
+  PostMessageW(handleOf(按钮1), WM_KEYDOWN, VK_SPACE, 1);
+  PostMessageW(handleOf(按钮1), WM_KEYUP, VK_SPACE, 0xC0000001);
+  handlePendingEvents(window());
+  EXPECT_EQ(clicks, 1);
+}
+
 TEST_F(KeyboardTest, EscClosesTheWindowFromAnyControl) {
   focus(编辑框2);
   HWND handle = window().handle();

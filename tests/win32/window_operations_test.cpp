@@ -49,6 +49,14 @@ TEST_F(WindowTest, AppendedTextGoesToTheEndWhateverIsSelected) {
   EXPECT_EQ(window().readText(编辑框2), "AA\r\nBB\r\nCC\r\n");
 }
 
+TEST_F(WindowTest, AppendedLinesScrollTheOutputBoxWithoutScrollBars) {
+  HWND box = handleOf(编辑框2);
+  for (int line = 0; line < 40; ++line) window().appendText(编辑框2, "D8:A2:5E:1F:4E:E9\r\n");
+  handlePendingEvents(window());
+  EXPECT_GT(Edit_GetFirstVisibleLine(box), 20);
+  EXPECT_FALSE(GetWindowStyle(box) & (WS_VSCROLL | WS_HSCROLL));
+}
+
 TEST_F(WindowTest, AppendedTextHasNoLengthLimit) {
   const std::string line = "D8:A2:5E:1F:4E:E9,";
   for (int i = 0; i < 2000; ++i) window().appendText(编辑框3, line);
