@@ -7,36 +7,14 @@
 #include <string>
 #include <thread>
 
+#include "clipboard_reader.h"
 #include "shell/win32/wide_text.h"
 
 namespace macbatch::win32 {
 namespace {
 
-struct ClipboardItem {
-  std::string bytes;  // up to and including the first zero byte
-  std::size_t blockSize = 0;
-};
-
-std::optional<ClipboardItem> readItem(UINT format) {
-  if (!OpenClipboard(nullptr)) return std::nullopt;
-  std::optional<ClipboardItem> item;
-  if (HANDLE data = GetClipboardData(format)) {
-    const std::size_t size = GlobalSize(data);
-    const char* bytes = static_cast<const char*>(GlobalLock(data));
-    std::size_t end = 0;
-    const std::size_t unit = format == CF_UNICODETEXT ? 2 : 1;
-    while (end + unit <= size && std::string(bytes + end, unit) != std::string(unit, '\0')) end += unit;
-    item = ClipboardItem{std::string(bytes, std::min(size, end + unit)), size};
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return item;
-}
-
-std::string wideBytes(std::wstring_view text) {
-  std::string bytes(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t));
-  return bytes + std::string(sizeof(wchar_t), '\0');
-}
+using testing::readClipboardItem;
+using testing::wideItemBytes;
 
 TEST(ClipboardTest, PlainTextIsTheAnsiBytesWithOneZeroAndTheWideTextBesideIt) {
   ASSERT_EQ(GetACP(), 936u) << "the tests run with the GBK code page";
@@ -50,22 +28,22 @@ TEST(ClipboardTest, PlainTextIsTheAnsiBytesWithOneZeroAndTheWideTextBesideIt) {
   };
   for (const auto& c : cases) {
     ASSERT_TRUE(copyToClipboard(c.text));
-    const auto plain = readItem(CF_TEXT);
+    const auto plain = readClipboardItem(CF_TEXT);
     ASSERT_TRUE(plain);
     EXPECT_EQ(plain->bytes, c.ansi + '\0');
     EXPECT_GE(plain->blockSize, c.ansi.size() + 1);
-    const auto wide = readItem(CF_UNICODETEXT);
+    const auto wide = readClipboardItem(CF_UNICODETEXT);
     ASSERT_TRUE(wide);
-    EXPECT_EQ(wide->bytes, wideBytes(toWide(c.text)));
+    EXPECT_EQ(wide->bytes, wideItemBytes(toWide(c.text)));
   }
 }
 
 TEST(ClipboardTest, CharactersOutsideTheCodePageSurviveInTheWideItem) {
   const std::string text = "Ελληνικά 한국어";
   ASSERT_TRUE(copyToClipboard(text));
-  const auto wide = readItem(CF_UNICODETEXT);
+  const auto wide = readClipboardItem(CF_UNICODETEXT);
   ASSERT_TRUE(wide);
-  EXPECT_EQ(wide->bytes, wideBytes(toWide(text)));
+  EXPECT_EQ(wide->bytes, wideItemBytes(toWide(text)));
 }
 
 TEST(ClipboardTest, NothingChangesWhileAnotherHolderHasItOpen) {
@@ -90,7 +68,7 @@ TEST(ClipboardTest, NothingChangesWhileAnotherHolderHasItOpen) {
   holder.join();
   CloseHandle(opened);
   CloseHandle(done);
-  const auto plain = readItem(CF_TEXT);
+  const auto plain = readClipboardItem(CF_TEXT);
   ASSERT_TRUE(plain);
   EXPECT_EQ(plain->bytes, std::string("theirs") + '\0');
 }
