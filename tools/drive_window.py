@@ -33,11 +33,11 @@ PLACES = {
     "复制": (230, 512, 64, 32),
     "个数": (53, 511, 56, 32),
     "前后缀": (0, 396, 56, 24),
-    "单行显示": (24, 480, 72, 16),
     "连续显示": (112, 480, 72, 16),
 }
 
 ADDRESS = "[0-9A-F]{2}(?::[0-9A-F]{2}){5}"
+
 
 class DriveError(Exception):
     pass
@@ -212,12 +212,8 @@ class Program:
     def title(self):
         return self.desktop.x("xdotool", "getwindowname", self.window, check=True).rstrip("\n")
 
-    def client_rect(self):
-        """Left, top, width, height of the client area on the screen.
-
-        The window manager draws the frame, so the program's X window is its
-        client area; xwininfo gives its place on the root window."""
-        info = self.desktop.x("xwininfo", "-id", self.window, check=True)
+    def _geometry(self, window):
+        info = self.desktop.x("xwininfo", "-id", window, check=True)
 
         def field(name):
             match = re.search(r"^\s*" + re.escape(name) + r":\s*(-?\d+)", info, re.M)
@@ -227,17 +223,21 @@ class Program:
 
         return (field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"), field("Height"))
 
+    def client_rect(self):
+        """Left, top, width, height of the client area on the screen.
+
+        The window manager draws the frame, so the program's X window is its
+        client area."""
+        return self._geometry(self.window)
+
     def frame_rect(self):
         """Left, top, width, height of the window with the frame drawn around it."""
         tree = self.desktop.x("xwininfo", "-tree", "-id", self.window, check=True)
         parent = re.search(r"Parent window id: (0x[0-9a-f]+)", tree)
         root = re.search(r"Root window id: (0x[0-9a-f]+)", tree)
-        if not parent or parent.group(1) == root.group(1):
+        if not parent or not root or parent.group(1) == root.group(1):
             return self.client_rect()
-        info = self.desktop.x("xwininfo", "-id", parent.group(1), check=True)
-        values = [int(re.search(r"^\s*" + name + r":\s*(-?\d+)", info, re.M).group(1))
-                  for name in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")]
-        return tuple(values)
+        return self._geometry(parent.group(1))
 
     def click(self, control):
         left, top, width, height = PLACES[control]
@@ -283,6 +283,7 @@ class Program:
 
 
 def batch_pattern(count):
+    """One address per line, as X gets it: Wine turns the box's CR LF into LF."""
     return "(?:" + ADDRESS + "\n){" + str(count) + "}"
 
 
