@@ -15,7 +15,15 @@ build=$(cd "$(dirname "$program")" && pwd)
 while [ "$build" != / ] && [ ! -f "$build/CMakeCache.txt" ]; do build=$(dirname "$build"); done
 [ -f "$build/CMakeCache.txt" ] || { echo "wine-run: no build folder above $program" >&2; exit 2; }
 
-export WINEPREFIX="$build/wineprefix"
+# Without a display of the caller's there is no window manager either: such
+# runs get a prefix of their own whose windows Wine manages itself, which
+# spares the two seconds it otherwise waits for a manager at every window
+# that is destroyed.
+if [ -z "${DISPLAY:-}" ]; then
+  export WINEPREFIX="$build/wineprefix-unmanaged"
+else
+  export WINEPREFIX="$build/wineprefix"
+fi
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="   # no Mono or Gecko installer dialogs
 export LANG="${MACBATCH_WINE_LANG:-zh_CN.UTF-8}"
@@ -46,6 +54,9 @@ fi
 # hold the caller's pipes open after the program has ended.
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineboot -i >/dev/null 2>&1 </dev/null
+  case "$WINEPREFIX" in
+    *-unmanaged) wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null ;;
+  esac
 fi
 wineserver -p >/dev/null 2>&1 </dev/null
 
