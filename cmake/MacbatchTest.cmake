@@ -8,7 +8,7 @@ if(WIN32)
   # Debian ships GoogleTest as sources only for other targets: build them
   # with the cross compiler.
   set(MACBATCH_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources")
-  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+  set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)  # the static runtime, as the program
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
   add_subdirectory(${MACBATCH_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
