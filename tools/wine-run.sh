@@ -54,6 +54,12 @@ fi
 # hold the caller's pipes open after the program has ended.
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineboot -i >/dev/null 2>&1 </dev/null
+  # As on Windows, the user-interface fonts fall back to a font with Chinese
+  # glyphs whatever the code page, so that the window reads right in any.
+  for face in Tahoma "MS Shell Dlg" "MS Shell Dlg 2" "Microsoft Sans Serif"; do
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$face" \
+      /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1 </dev/null
+  done
   case "$WINEPREFIX" in
     *-unmanaged) wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null ;;
   esac
