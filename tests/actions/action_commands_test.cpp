@@ -81,6 +81,18 @@ TEST_F(ActionCommandsTest, CopyDuringABatchTakesTheEntriesSoFar) {
   EXPECT_EQ(window.readText(透明标签3), "当前生成个数：3") << "the batch's progress replaces the report";
 }
 
+TEST_F(ActionCommandsTest, ChoosingContinuousDisplayDuringABatchAppliesToTheEntriesAfterIt) {
+  window.type(编辑框3, "2");
+  window.atPause(1, [&] { window.click(单选框2); });
+  window.click(按钮5);
+  const Text box = window.readText(编辑框2);
+  ASSERT_EQ(box.size(), 19u + 20u);
+  EXPECT_EQ(box.substr(17, 2), "\r\n");
+  EXPECT_EQ(box.substr(36), "\",\"");
+  EXPECT_EQ(box.substr(19, 17), state.vendorAddress);
+  EXPECT_FALSE(window.isDisabled(分割编辑框));
+}
+
 TEST_F(ActionCommandsTest, LookupOpensTheSamePageWhateverTheWindowHolds) {
   std::vector<Text> opened;
   ScopedPlatform browser(Platform{.openInBrowser = [&](std::string_view url) { opened.emplace_back(url); }});
