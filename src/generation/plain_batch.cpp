@@ -1,6 +1,6 @@
 #include "generation/plain_batch.h"
 
-#include "generation/batch_status.h"
+#include "generation/batch_steps.h"
 #include "generation/hex.h"
 #include "generation/random.h"
 
@@ -8,8 +8,6 @@ namespace macbatch {
 namespace {
 
 using enum Control;
-
-constexpr std::int32_t entryPauseMilliseconds = 20;
 
 Text randomHexDigit() {
   reseedRandom();
@@ -56,10 +54,7 @@ void appendPlainEntry(MainWindow& window, RunState& state) {
 }
 
 void runPlainBatch(MainWindow& window, RunState& state) {
-  state.generatedCount = 0;
-  window.writeText(编辑框2, "");
-  window.writeText(透明标签3, batchStartStatus(window.readText(编辑框3)));
-  const std::int32_t count = toInteger(window.readText(编辑框3));
+  const std::int32_t count = beginBatch(window, state);
 
   for (std::int64_t entry = 1; entry <= count; ++entry) {
     appendPlainEntry(window, state);

@@ -1,6 +1,6 @@
 #include "generation/vendor_batch.h"
 
-#include "generation/batch_status.h"
+#include "generation/batch_steps.h"
 #include "generation/hex.h"
 #include "generation/random.h"
 #include "generation/text_list.h"
@@ -10,8 +10,6 @@ namespace macbatch {
 namespace {
 
 using enum Control;
-
-constexpr std::int32_t entryPauseMilliseconds = 20;
 
 // Drops the separator that the last entry leaves in front of the suffix.
 Text withoutSeparatorBeforeSuffix(std::string_view text) { return replaceText(text, "\",\"\")", "\")"); }
@@ -71,10 +69,7 @@ void appendVendorEntry(MainWindow& window, RunState& state) {
 }
 
 void runVendorBatch(MainWindow& window, RunState& state) {
-  state.generatedCount = 0;
-  window.writeText(编辑框2, "");
-  window.writeText(透明标签3, batchStartStatus(window.readText(编辑框3)));
-  const std::int32_t count = toInteger(window.readText(编辑框3));
+  const std::int32_t count = beginBatch(window, state);
 
   for (std::int64_t entry = 1; entry <= count; ++entry) {
     appendVendorEntry(window, state);

@@ -4,6 +4,7 @@
 
 #include "generation/vendor_batch.h"
 #include "shell/memory_window.h"
+#include "support/initial_scripts.h"
 #include "support/scripted_ticks.h"
 
 namespace macbatch {
@@ -13,8 +14,8 @@ using enum Control;
 using testing::digits;
 using testing::ScriptedTicks;
 
-const Text prefixScript = ":global macs\r\n:set macs []\r\n:set []";
-const Text suffixScript = "\")\r\n:local vindex 0";
+using testing::prefixScript;
+using testing::suffixScript;
 
 // The entries 3F09A1C7E2, B4D05E6F18 and 7A2C9E0B53.
 std::vector<testing::Draw> knownEntries(int count) {

@@ -7,6 +7,7 @@
 #include "generation/text_list.h"
 #include "generation/vendor_table.h"
 #include "shell/memory_window.h"
+#include "support/initial_scripts.h"
 #include "support/scripted_ticks.h"
 
 namespace macbatch {
@@ -16,8 +17,8 @@ using enum Control;
 using testing::ScriptedTicks;
 using testing::vendorEntry;
 
-const Text prefixScript = ":global macs\r\n:set macs []\r\n:set []";
-const Text suffixScript = "\")\r\n:local vindex 0";
+using testing::prefixScript;
+using testing::suffixScript;
 
 // Two entries that give "7C:55:E7:0A:F3:91" and "08:00:7A:C4:2E:6B".
 std::vector<testing::Draw> twoKnownEntries() {
