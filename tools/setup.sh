@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ libgtest-dev googletest python3
   g++-mingw-w64-x86-64 wine wine64 xvfb xauth xdotool xclip
-  locales fonts-wqy-microhei imagemagick jwm
+  x11-utils locales fonts-wqy-microhei imagemagick jwm
 )
 
 missing=()
