@@ -65,13 +65,8 @@ JWM_CONFIG = """<?xml version="1.0"?>
 """
 
 
-class Desktop:
-    """A private Xvfb display with a window manager on it."""
-
-    def __init__(self, workdir):
-        self.workdir = workdir
-        self.processes = []
-        self.env = None
+class Started:
+    """A context whose start, if it fails half-way, stops what it had started."""
 
     def __enter__(self):
         try:
@@ -80,6 +75,15 @@ class Desktop:
             self.__exit__(None, None, None)
             raise
         return self
+
+
+class Desktop(Started):
+    """A private Xvfb display with a window manager on it."""
+
+    def __init__(self, workdir):
+        self.workdir = workdir
+        self.processes = []
+        self.env = None
 
     def _start(self):
         read_end, write_end = os.pipe()
@@ -150,7 +154,7 @@ def build_folder_of(program):
     return folder
 
 
-class Program:
+class Program(Started):
     """macbatch.exe running under Wine on a Desktop, through tools/wine-run.sh.
 
     wine-run.sh keeps the build folder's Wine prefix, serialises its users and
@@ -164,14 +168,6 @@ class Program:
         self.process = None
         self.window = None
         self.log = os.path.join(desktop.workdir, "wine.log")
-
-    def __enter__(self):
-        try:
-            self._start()
-        except BaseException:
-            self.__exit__(None, None, None)
-            raise
-        return self
 
     def _start(self):
         with open(self.log, "wb") as log:
