@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "shell/platform.h"
+#include "support/fatal_capture.h"
 
 namespace macbatch {
 namespace {
@@ -62,21 +63,15 @@ TEST(SplitText, PositionsRunFromOne) {
   EXPECT_EQ(memberCount(TextList()), 0);
 }
 
-struct FatalReportThrown {
-  FatalReport report;
-};
-
-class MemberAtOutside : public testing::Test {
+class MemberAtOutside : public ::testing::Test {
  protected:
-  ScopedPlatform throwing_{Platform{.showFatalReport = [](const FatalReport& report) {
-    throw FatalReportThrown{report};
-  }}};
+  testing::FatalCapture capture_;
   TextList list_ = splitText("a|b", "|");
 
   FatalReport reportFor(std::int32_t position) {
     try {
       memberAt(list_, position);
-    } catch (const FatalReportThrown& thrown) {
+    } catch (const testing::FatalReportRaised& thrown) {
       return thrown.report;
     }
     ADD_FAILURE() << "position " << position << " was accepted";
