@@ -15,10 +15,10 @@
 #include <optional>
 #include <string>
 
-#include "shell/command_bindings.h"
-#include "shell/win32/layout.h"
-#include "shell/win32/main_window_win32.h"
-#include "shell/win32/wide_text.h"
+#include "commands/command_bindings.h"
+#include "win32/layout.h"
+#include "win32/main_window_win32.h"
+#include "win32/wide_text.h"
 
 namespace {
 
