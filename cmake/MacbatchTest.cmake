@@ -1,6 +1,7 @@
-# macbatch_add_test(<name> <sources>...)
+# macbatch_add_test(<name> <layer library> <sources>...)
 #
-# One GoogleTest program per unit. Natively each test case becomes its own
+# One GoogleTest program per unit, linked with the layer it tests (and so
+# with the layers below it). Natively each test case becomes its own
 # CTest entry; on Windows the whole program is one entry, run under Wine
 # through CMAKE_CROSSCOMPILING_EMULATOR, and Wine runs one program at a time.
 
@@ -17,9 +18,9 @@ else()
   include(GoogleTest)
 endif()
 
-function(macbatch_add_test name)
+function(macbatch_add_test name layer)
   add_executable(${name} ${ARGN})
-  target_link_libraries(${name} PRIVATE macbatch_core macbatch_test_support macbatch_allocation GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE ${layer} macbatch_test_support macbatch_allocation GTest::gtest_main)
   if(WIN32)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES RESOURCE_LOCK wine TIMEOUT 300)

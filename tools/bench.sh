@@ -10,6 +10,6 @@ cmake --no-warn-unused-cli -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmak
 cmake --build "$build" -j2 --target macbatch window_bench
 
 # The program is found from the benchmark's folder, as Wine sees both.
-program=$(realpath --relative-to="$build/bench" "$build/src/shell/win32/macbatch.exe")
+program=$(realpath --relative-to="$build/bench" "$build/src/win32/macbatch.exe")
 cd "$build/bench"
 exec "$OLDPWD/tools/wine-run.sh" window_bench.exe "$program"

@@ -7,7 +7,7 @@ bash tools/setup.sh
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target macbatch
 
-program=build/windows/src/shell/win32/macbatch.exe
+program=build/windows/src/win32/macbatch.exe
 
 # Without a display, show what the program does on a private one instead.
 if [ -z "${DISPLAY:-}" ]; then

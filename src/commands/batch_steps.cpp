@@ -1,4 +1,4 @@
-#include "generation/batch_steps.h"
+#include "commands/batch_steps.h"
 
 namespace macbatch {
 

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "generation/text.h"
-#include "shell/main_window.h"
-#include "shell/run_state.h"
+#include "core/text.h"
+#include "window/main_window.h"
+#include "window/run_state.h"
 
 namespace macbatch {
 

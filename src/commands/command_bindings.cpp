@@ -1,10 +1,10 @@
-#include "shell/command_bindings.h"
+#include "commands/command_bindings.h"
 
-#include "actions/copy_command.h"
-#include "actions/lookup_command.h"
-#include "actions/separator_toggle.h"
-#include "generation/plain_batch.h"
-#include "generation/vendor_batch.h"
+#include "commands/copy_command.h"
+#include "commands/lookup_command.h"
+#include "commands/plain_batch.h"
+#include "commands/separator_toggle.h"
+#include "commands/vendor_batch.h"
 
 namespace macbatch {
 

@@ -1,9 +1,9 @@
 #pragma once
 // Binds the seven click commands to their controls.
 
-#include "shell/click_bindings.h"
-#include "shell/main_window.h"
-#include "shell/run_state.h"
+#include "window/click_bindings.h"
+#include "window/main_window.h"
+#include "window/run_state.h"
 
 namespace macbatch {
 

@@ -1,8 +1,8 @@
 #pragma once
 // The copy command: the output box to the clipboard, then the count report.
 
-#include "shell/main_window.h"
-#include "shell/run_state.h"
+#include "window/main_window.h"
+#include "window/run_state.h"
 
 namespace macbatch {
 

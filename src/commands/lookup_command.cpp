@@ -1,9 +1,9 @@
-#include "actions/lookup_command.h"
+#include "commands/lookup_command.h"
 
-#include "shell/platform.h"
+#include "commands/desktop.h"
 
 namespace macbatch {
 
-void runLookup() { platform().openInBrowser(lookupPageUrl); }
+void runLookup() { desktop().openInBrowser(lookupPageUrl); }
 
 }  // namespace macbatch

@@ -1,8 +1,8 @@
-#include "generation/plain_batch.h"
+#include "commands/plain_batch.h"
 
-#include "generation/batch_steps.h"
-#include "generation/hex.h"
-#include "generation/random.h"
+#include "commands/batch_steps.h"
+#include "core/hex.h"
+#include "core/random.h"
 
 namespace macbatch {
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 // The plain batch (entries of ten random hex digits) and the single address.
 
-#include "shell/main_window.h"
-#include "shell/run_state.h"
+#include "window/main_window.h"
+#include "window/run_state.h"
 
 namespace macbatch {
 

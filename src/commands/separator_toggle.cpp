@@ -1,4 +1,4 @@
-#include "actions/separator_toggle.h"
+#include "commands/separator_toggle.h"
 
 namespace macbatch {
 

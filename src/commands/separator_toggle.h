@@ -1,7 +1,7 @@
 #pragma once
 // Choosing "连续显示" enables the separator box for good.
 
-#include "shell/main_window.h"
+#include "window/main_window.h"
 
 namespace macbatch {
 

@@ -1,18 +1,16 @@
-#include "generation/vendor_batch.h"
+#include "commands/vendor_batch.h"
 
-#include "generation/batch_steps.h"
-#include "generation/hex.h"
-#include "generation/random.h"
-#include "generation/text_list.h"
-#include "generation/vendor_table.h"
+#include "commands/batch_steps.h"
+#include "core/batch_scripts.h"
+#include "core/hex.h"
+#include "core/random.h"
+#include "core/text_list.h"
+#include "core/vendor_table.h"
 
 namespace macbatch {
 namespace {
 
 using enum Control;
-
-// Drops the separator that the last entry leaves in front of the suffix.
-Text withoutSeparatorBeforeSuffix(std::string_view text) { return replaceText(text, "\",\"\")", "\")"); }
 
 Text randomHexDigit() {
   reseedRandom();
@@ -31,14 +29,14 @@ void wrapVendorBatch(MainWindow& window, RunState& state) {
     window.writeText(编辑框2, "");
     const Text suffix = window.readText(编辑框7);
     state.batchText = joinText({state.batchText, suffix});
-    state.batchText = withoutSeparatorBeforeSuffix(state.batchText);
+    state.batchText = dropSeparatorBeforeSuffix(state.batchText);
     window.writeText(编辑框2, state.batchText);
   }
   if (window.isChecked(选择框3)) {
     const Text prefix = window.readText(编辑框6);
     const Text suffix = window.readText(编辑框7);
     state.batchText = joinText({prefix, state.batchText, suffix});
-    state.batchText = withoutSeparatorBeforeSuffix(state.batchText);
+    state.batchText = dropSeparatorBeforeSuffix(state.batchText);
     window.writeText(编辑框2, "");
     window.writeText(编辑框2, state.batchText);
   }

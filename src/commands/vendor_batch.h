@@ -2,8 +2,8 @@
 // The vendor-prefixed batch: addresses whose first three octets are a member
 // of the built-in vendor table and whose last three are random.
 
-#include "shell/main_window.h"
-#include "shell/run_state.h"
+#include "window/main_window.h"
+#include "window/run_state.h"
 
 namespace macbatch {
 

@@ -9,7 +9,7 @@
 #include <new>
 #include <string_view>
 
-#include "shell/platform.h"
+#include "core/platform.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/exit_routines.h"
+#include "core/exit_routines.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "generation/hex.h"
+#include "core/hex.h"
 
 #include <cmath>
 

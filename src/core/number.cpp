@@ -1,5 +1,5 @@
-#include "generation/text.h"
-#include "generation/utf8.h"
+#include "core/text.h"
+#include "core/utf8.h"
 
 namespace macbatch {
 namespace {

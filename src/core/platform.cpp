@@ -1,4 +1,4 @@
-#include "shell/platform.h"
+#include "core/platform.h"
 
 #include <chrono>
 #include <cstdio>
@@ -23,8 +23,6 @@ void writeReportAndExit(const FatalReport& report) {
 Platform defaultPlatform() {
   return Platform{
       .tickCount = steadyMilliseconds,
-      .copyToClipboard = [](std::string_view) { return false; },
-      .openInBrowser = [](std::string_view) {},
       .showFatalReport = writeReportAndExit,
   };
 }
@@ -46,8 +44,6 @@ Platform& platform() {
 ScopedPlatform::ScopedPlatform(Platform replacement) : saved_(platform()) {
   Platform& current = platform();
   if (replacement.tickCount) current.tickCount = std::move(replacement.tickCount);
-  if (replacement.copyToClipboard) current.copyToClipboard = std::move(replacement.copyToClipboard);
-  if (replacement.openInBrowser) current.openInBrowser = std::move(replacement.openInBrowser);
   if (replacement.showFatalReport) current.showFatalReport = std::move(replacement.showFatalReport);
 }
 

@@ -1,7 +1,8 @@
 #pragma once
-// The seams through which the portable code reaches the operating system.
+// The seams through which the core reaches the operating system: the tick
+// count and the fatal report.
 //
-// The Win32 shell installs the real services at start-up; tests install
+// The Win32 program installs the real services at start-up; tests install
 // scripted ones with ScopedPlatform. Texts cross this boundary as UTF-8.
 
 #include <cstdint>
@@ -9,7 +10,7 @@
 #include <optional>
 #include <string_view>
 
-#include "generation/text.h"
+#include "core/text.h"
 
 namespace macbatch {
 
@@ -25,18 +26,13 @@ Text fatalReportText(const FatalReport& report);
 struct Platform {
   // Milliseconds since a fixed point in the past, wrapping modulo 2^32.
   std::function<std::uint32_t()> tickCount{};
-  // Places the text on the clipboard; false when the clipboard could not be
-  // opened or the memory block not allocated.
-  std::function<bool(std::string_view text)> copyToClipboard{};
-  // Hands the URL to the shell's "open" action; the outcome is not reported.
-  std::function<void(std::string_view url)> openInBrowser{};
   // Shows the report and ends the process with exit code -1 without running
   // the exit routines. It must not return; a test's replacement throws.
   std::function<void(const FatalReport& report)> showFatalReport{};
 };
 
-// The services in force. The defaults need no window system: a steady clock,
-// no clipboard, no browser, and a report written to standard error.
+// The services in force. The defaults need no window system: a steady clock
+// and a report written to standard error.
 Platform& platform();
 
 // Replaces the services for the lifetime of the object, restoring the old ones

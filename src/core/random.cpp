@@ -1,9 +1,9 @@
-#include "generation/random.h"
+#include "core/random.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "shell/platform.h"
+#include "core/platform.h"
 
 namespace macbatch {
 namespace {

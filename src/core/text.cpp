@@ -1,8 +1,8 @@
-#include "generation/text.h"
+#include "core/text.h"
 
 #include <charconv>
 
-#include "generation/utf8.h"
+#include "core/utf8.h"
 
 namespace macbatch {
 namespace {

@@ -1,7 +1,7 @@
-#include "generation/text_list.h"
+#include "core/text_list.h"
 
-#include "generation/utf8.h"
-#include "shell/platform.h"
+#include "core/platform.h"
+#include "core/utf8.h"
 
 namespace macbatch {
 

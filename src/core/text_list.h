@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "generation/text.h"
+#include "core/text.h"
 
 namespace macbatch {
 

@@ -1,16 +1,17 @@
-#include "shell/win32/application.h"
+#include "win32/application.h"
 
 #include <commctrl.h>
 
-#include "shell/command_bindings.h"
-#include "shell/exit_routines.h"
-#include "shell/platform.h"
-#include "shell/run_state.h"
-#include "shell/win32/browser.h"
-#include "shell/win32/clipboard.h"
-#include "shell/win32/fatal_report.h"
-#include "shell/win32/main_window_win32.h"
-#include "shell/win32/message_pump.h"
+#include "commands/command_bindings.h"
+#include "commands/desktop.h"
+#include "core/exit_routines.h"
+#include "core/platform.h"
+#include "win32/browser.h"
+#include "win32/clipboard.h"
+#include "win32/fatal_report.h"
+#include "win32/main_window_win32.h"
+#include "win32/message_pump.h"
+#include "window/run_state.h"
 
 namespace macbatch::win32 {
 namespace {
@@ -24,10 +25,9 @@ RunState& programRunState() {
 void releaseProgramRunState() { releaseRunState(programRunState()); }
 
 void installPlatformServices() {
-  Platform& services = platform();
-  services.tickCount = [] { return static_cast<std::uint32_t>(GetTickCount()); };
-  services.copyToClipboard = copyToClipboard;
-  services.openInBrowser = openInBrowser;
+  platform().tickCount = [] { return static_cast<std::uint32_t>(GetTickCount()); };
+  desktop().copyToClipboard = copyToClipboard;
+  desktop().openInBrowser = openInBrowser;
   installFatalReport();
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);

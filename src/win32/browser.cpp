@@ -1,9 +1,9 @@
-#include "shell/win32/browser.h"
+#include "win32/browser.h"
 
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
-#include "shell/win32/wide_text.h"
+#include "win32/wide_text.h"
 
 namespace macbatch::win32 {
 

@@ -1,12 +1,12 @@
-#include "shell/win32/clipboard.h"
+#include "win32/clipboard.h"
 
 #include <windows.h>
 
 #include <cstring>
 #include <string>
 
-#include "shell/win32/unique_handle.h"
-#include "shell/win32/wide_text.h"
+#include "win32/unique_handle.h"
+#include "win32/wide_text.h"
 
 namespace macbatch::win32 {
 namespace {

@@ -1,11 +1,11 @@
-#include "shell/win32/fatal_report.h"
+#include "win32/fatal_report.h"
 
 #include <windows.h>
 
 #include <utility>
 
-#include "shell/platform.h"
-#include "shell/win32/wide_text.h"
+#include "core/platform.h"
+#include "win32/wide_text.h"
 
 namespace macbatch::win32 {
 namespace {

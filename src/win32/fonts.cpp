@@ -1,4 +1,4 @@
-#include "shell/win32/fonts.h"
+#include "win32/fonts.h"
 
 #include <cwchar>
 

@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-#include "shell/win32/layout.h"
-#include "shell/win32/unique_handle.h"
+#include "win32/layout.h"
+#include "win32/unique_handle.h"
 
 namespace macbatch::win32 {
 

@@ -1,11 +1,11 @@
-#include "shell/win32/keyboard.h"
+#include "win32/keyboard.h"
 
 #include <windowsx.h>
 
 #include <optional>
 
-#include "shell/win32/layout.h"
-#include "shell/win32/main_window_win32.h"
+#include "win32/layout.h"
+#include "win32/main_window_win32.h"
 
 namespace macbatch::win32 {
 namespace {

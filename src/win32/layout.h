@@ -8,7 +8,7 @@
 #include <array>
 #include <cstdint>
 
-#include "shell/controls.h"
+#include "window/controls.h"
 
 namespace macbatch::win32 {
 

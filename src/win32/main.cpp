@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "shell/win32/application.h"
+#include "win32/application.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   return macbatch::win32::runApplication(instance);

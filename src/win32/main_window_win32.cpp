@@ -1,14 +1,14 @@
-#include "shell/win32/main_window_win32.h"
+#include "win32/main_window_win32.h"
 
 #include <windowsx.h>
 
 #include <cassert>
 
-#include "shell/win32/fatal_report.h"
-#include "shell/win32/layout.h"
-#include "shell/win32/pause.h"
-#include "shell/win32/resource.h"
-#include "shell/win32/wide_text.h"
+#include "win32/fatal_report.h"
+#include "win32/layout.h"
+#include "win32/pause.h"
+#include "win32/resource.h"
+#include "win32/wide_text.h"
 
 namespace macbatch::win32 {
 namespace {

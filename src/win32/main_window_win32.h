@@ -6,9 +6,9 @@
 #include <array>
 #include <optional>
 
-#include "shell/click_bindings.h"
-#include "shell/main_window.h"
-#include "shell/win32/fonts.h"
+#include "win32/fonts.h"
+#include "window/click_bindings.h"
+#include "window/main_window.h"
 
 namespace macbatch::win32 {
 

@@ -1,7 +1,7 @@
-#include "shell/win32/message_pump.h"
+#include "win32/message_pump.h"
 
-#include "shell/win32/keyboard.h"
-#include "shell/win32/main_window_win32.h"
+#include "win32/keyboard.h"
+#include "win32/main_window_win32.h"
 
 namespace macbatch::win32 {
 

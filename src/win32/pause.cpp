@@ -1,9 +1,9 @@
-#include "shell/win32/pause.h"
+#include "win32/pause.h"
 
 #include <windows.h>
 
-#include "shell/win32/main_window_win32.h"
-#include "shell/win32/message_pump.h"
+#include "win32/main_window_win32.h"
+#include "win32/message_pump.h"
 
 namespace macbatch::win32 {
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "shell/main_window.h"
+#include "window/main_window.h"
 
 namespace macbatch::win32 {
 

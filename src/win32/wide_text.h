@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "generation/text.h"
+#include "core/text.h"
 
 namespace macbatch::win32 {
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <functional>
 
-#include "shell/controls.h"
+#include "window/controls.h"
 
 namespace macbatch {
 

@@ -1,4 +1,6 @@
-#include "shell/controls.h"
+#include "window/controls.h"
+
+#include "core/batch_scripts.h"
 
 namespace macbatch {
 namespace {
@@ -24,12 +26,12 @@ constexpr std::array<ControlModel, controlCount> makeModels() {
       {透明标签4, "透明标签4", transparentLabel, "个数：", true, true, false},
       {组合框1, "组合框1", comboBox, ":", false, true, false},
       {按钮4, "按钮4", pushButton, "按钮", false, true, false},
-      {分割编辑框, "分割编辑框", singleLineEdit, "\",\"", true, false, false},
+      {分割编辑框, "分割编辑框", singleLineEdit, initialSeparator, true, false, false},
       {透明标签5, "透明标签5", transparentLabel, "分割符号:", true, true, false},
       {单选框1, "单选框1", radioButton, "单行显示", true, true, true},
       {单选框2, "单选框2", radioButton, "连续显示", true, true, false},
-      {编辑框6, "编辑框6", multiLineEdit, ":global macs\r\n:set macs []\r\n:set []", true, true, false},
-      {编辑框7, "编辑框7", multiLineEdit, "\")\r\n:local vindex 0", true, true, false},
+      {编辑框6, "编辑框6", multiLineEdit, initialPrefixScript, true, true, false},
+      {编辑框7, "编辑框7", multiLineEdit, initialSuffixScript, true, true, false},
       {选择框1, "选择框1", checkBox, "前缀", false, true, false},
       {选择框2, "选择框2", checkBox, "后缀", false, true, false},
       {选择框3, "选择框3", checkBox, "前后缀", true, true, false},

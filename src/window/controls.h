@@ -3,7 +3,7 @@
 //
 // The enumerators are in creation order: the reverse of the stacking order,
 // labels included. The platform layout (places, sizes, styles) lives with the
-// Win32 shell; this table holds what every window implementation shares.
+// Win32 program; this table holds what every window implementation shares.
 
 #include <array>
 #include <cstddef>

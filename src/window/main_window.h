@@ -1,12 +1,12 @@
 #pragma once
 // The window model: the six operations through which every command reads and
-// writes the controls. The Win32 shell implements it on the real window,
+// writes the controls. The Win32 program implements it on the real window,
 // MemoryWindow in memory for tests.
 
 #include <cstdint>
 
-#include "generation/text.h"
-#include "shell/controls.h"
+#include "core/text.h"
+#include "window/controls.h"
 
 namespace macbatch {
 

@@ -1,4 +1,4 @@
-#include "shell/memory_window.h"
+#include "window/memory_window.h"
 
 #include <cassert>
 

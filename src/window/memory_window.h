@@ -8,8 +8,8 @@
 #include <map>
 #include <vector>
 
-#include "shell/click_bindings.h"
-#include "shell/main_window.h"
+#include "window/click_bindings.h"
+#include "window/main_window.h"
 
 namespace macbatch {
 

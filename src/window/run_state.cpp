@@ -1,4 +1,4 @@
-#include "shell/run_state.h"
+#include "window/run_state.h"
 
 namespace macbatch {
 

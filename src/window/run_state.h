@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "generation/text.h"
+#include "core/text.h"
 
 namespace macbatch {
 

@@ -2,13 +2,13 @@
 
 #include <optional>
 
-#include "actions/copy_command.h"
-#include "actions/lookup_command.h"
-#include "actions/separator_toggle.h"
-#include "generation/vendor_batch.h"
-#include "shell/command_bindings.h"
-#include "shell/memory_window.h"
-#include "shell/platform.h"
+#include "commands/command_bindings.h"
+#include "commands/copy_command.h"
+#include "commands/desktop.h"
+#include "commands/lookup_command.h"
+#include "commands/separator_toggle.h"
+#include "commands/vendor_batch.h"
+#include "window/memory_window.h"
 
 namespace macbatch {
 namespace {
@@ -21,8 +21,8 @@ struct FakeClipboard {
   int copies = 0;
   bool heldElsewhere = false;
 
-  Platform services() {
-    return Platform{.copyToClipboard = [this](std::string_view text) {
+  Desktop services() {
+    return Desktop{.copyToClipboard = [this](std::string_view text) {
       ++copies;
       if (heldElsewhere) return false;
       content = Text(text);
@@ -33,14 +33,14 @@ struct FakeClipboard {
 
 class ActionCommandsTest : public ::testing::Test {
  protected:
-  ActionCommandsTest() : platform_(clipboard.services()) { bindClickCommands(window.bindings(), window, state); }
+  ActionCommandsTest() : desktop_(clipboard.services()) { bindClickCommands(window.bindings(), window, state); }
 
   FakeClipboard clipboard;
   MemoryWindow window;
   RunState state;
 
  private:
-  ScopedPlatform platform_;
+  ScopedDesktop desktop_;
 };
 
 TEST_F(ActionCommandsTest, CopyBeforeAnyBatchReportsZero) {
@@ -95,7 +95,7 @@ TEST_F(ActionCommandsTest, ChoosingContinuousDisplayDuringABatchAppliesToTheEntr
 
 TEST_F(ActionCommandsTest, LookupOpensTheSamePageWhateverTheWindowHolds) {
   std::vector<Text> opened;
-  ScopedPlatform browser(Platform{.openInBrowser = [&](std::string_view url) { opened.emplace_back(url); }});
+  ScopedDesktop browser(Desktop{.openInBrowser = [&](std::string_view url) { opened.emplace_back(url); }});
   window.type(编辑框2, "AA:BB:CC:DD:EE:FF");
   window.click(按钮6);
   window.click(按钮6);

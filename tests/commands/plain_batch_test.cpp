@@ -1,11 +1,11 @@
-#include "generation/plain_batch.h"
+#include "commands/plain_batch.h"
 
 #include <gtest/gtest.h>
 
-#include "generation/vendor_batch.h"
-#include "shell/memory_window.h"
-#include "support/initial_scripts.h"
+#include "commands/vendor_batch.h"
+#include "core/batch_scripts.h"
 #include "support/scripted_ticks.h"
+#include "window/memory_window.h"
 
 namespace macbatch {
 namespace {
@@ -14,8 +14,8 @@ using enum Control;
 using testing::digits;
 using testing::ScriptedTicks;
 
-using testing::prefixScript;
-using testing::suffixScript;
+const Text prefixScript(initialPrefixScript);
+const Text suffixScript(initialSuffixScript);
 
 // The entries 3F09A1C7E2, B4D05E6F18 and 7A2C9E0B53.
 std::vector<testing::Draw> knownEntries(int count) {

@@ -1,14 +1,14 @@
-#include "generation/vendor_batch.h"
+#include "commands/vendor_batch.h"
 
 #include <gtest/gtest.h>
 
 #include <regex>
 
-#include "generation/text_list.h"
-#include "generation/vendor_table.h"
-#include "shell/memory_window.h"
-#include "support/initial_scripts.h"
+#include "core/batch_scripts.h"
+#include "core/text_list.h"
+#include "core/vendor_table.h"
 #include "support/scripted_ticks.h"
+#include "window/memory_window.h"
 
 namespace macbatch {
 namespace {
@@ -17,8 +17,8 @@ using enum Control;
 using testing::ScriptedTicks;
 using testing::vendorEntry;
 
-using testing::prefixScript;
-using testing::suffixScript;
+const Text prefixScript(initialPrefixScript);
+const Text suffixScript(initialSuffixScript);
 
 // Two entries that give "7C:55:E7:0A:F3:91" and "08:00:7A:C4:2E:6B".
 std::vector<testing::Draw> twoKnownEntries() {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "generation/text.h"
+#include "core/text.h"
 
 namespace macbatch {
 namespace {

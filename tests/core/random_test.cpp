@@ -1,4 +1,4 @@
-#include "generation/random.h"
+#include "core/random.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <limits>
 #include <vector>
 
-#include "shell/platform.h"
+#include "core/platform.h"
 
 namespace macbatch {
 namespace {

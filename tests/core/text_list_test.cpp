@@ -1,11 +1,11 @@
-#include "generation/text_list.h"
+#include "core/text_list.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <vector>
 
-#include "shell/platform.h"
+#include "core/platform.h"
 #include "support/fatal_capture.h"
 
 namespace macbatch {

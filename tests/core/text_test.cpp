@@ -1,4 +1,4 @@
-#include "generation/text.h"
+#include "core/text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "generation/vendor_table.h"
+#include "core/vendor_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Turns the fatal report into an exception that a test can catch.
 
-#include "shell/platform.h"
+#include "core/platform.h"
 
 namespace macbatch::testing {
 

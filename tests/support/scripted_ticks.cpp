@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "generation/random.h"
+#include "core/random.h"
 
 namespace macbatch::testing {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "shell/platform.h"
+#include "core/platform.h"
 
 namespace macbatch::testing {
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "shell/win32/unique_handle.h"
+#include "win32/unique_handle.h"
 
 namespace macbatch::win32::testing {
 

@@ -1,4 +1,4 @@
-#include "shell/win32/clipboard.h"
+#include "win32/clipboard.h"
 
 #include <windows.h>
 
@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "clipboard_reader.h"
-#include "shell/win32/wide_text.h"
+#include "win32/wide_text.h"
 
 namespace macbatch::win32 {
 namespace {

@@ -5,13 +5,14 @@
 #include <regex>
 
 #include "clipboard_reader.h"
-#include "generation/text_list.h"
-#include "generation/vendor_table.h"
-#include "shell/command_bindings.h"
-#include "shell/platform.h"
-#include "shell/run_state.h"
-#include "shell/win32/clipboard.h"
-#include "shell/win32/wide_text.h"
+#include "commands/command_bindings.h"
+#include "commands/desktop.h"
+#include "core/platform.h"
+#include "core/text_list.h"
+#include "core/vendor_table.h"
+#include "win32/clipboard.h"
+#include "win32/wide_text.h"
+#include "window/run_state.h"
 #include "window_fixture.h"
 
 namespace macbatch::win32 {
@@ -36,8 +37,8 @@ class CommandsOnWindowTest : public testing::WindowTest {
   }
 
   RunState state_;
-  ScopedPlatform platform_{Platform{.tickCount = [] { return static_cast<std::uint32_t>(GetTickCount()); },
-                                    .copyToClipboard = copyToClipboard}};
+  ScopedPlatform platform_{Platform{.tickCount = [] { return static_cast<std::uint32_t>(GetTickCount()); }}};
+  ScopedDesktop desktop_{Desktop{.copyToClipboard = copyToClipboard}};
 };
 
 TEST_F(CommandsOnWindowTest, BatchOfTheInitialCountFillsTwentyLinesOfTableAddresses) {

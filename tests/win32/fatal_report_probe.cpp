@@ -5,10 +5,10 @@
 // After windows.h, which it needs.
 #include <commctrl.h>
 
-#include "shell/click_bindings.h"
-#include "shell/platform.h"
-#include "shell/win32/fatal_report.h"
-#include "shell/win32/main_window_win32.h"
+#include "core/platform.h"
+#include "win32/fatal_report.h"
+#include "win32/main_window_win32.h"
+#include "window/click_bindings.h"
 
 int main() {
   using namespace macbatch;

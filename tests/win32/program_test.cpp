@@ -4,9 +4,9 @@
 #include <string>
 
 #include "child_process.h"
-#include "shell/controls.h"
-#include "shell/platform.h"
-#include "shell/win32/wide_text.h"
+#include "core/platform.h"
+#include "win32/wide_text.h"
+#include "window/controls.h"
 
 namespace macbatch::win32 {
 namespace {

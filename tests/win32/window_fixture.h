@@ -11,9 +11,9 @@
 #include <memory>
 #include <optional>
 
-#include "shell/click_bindings.h"
-#include "shell/win32/main_window_win32.h"
-#include "shell/win32/message_pump.h"
+#include "win32/main_window_win32.h"
+#include "win32/message_pump.h"
+#include "window/click_bindings.h"
 
 namespace macbatch::win32::testing {
 

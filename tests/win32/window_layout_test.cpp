@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/win32/wide_text.h"
+#include "win32/wide_text.h"
 #include "window_fixture.h"
 
 namespace macbatch::win32 {

@@ -1,9 +1,9 @@
-#include "shell/memory_window.h"
+#include "window/memory_window.h"
 
 #include <gtest/gtest.h>
 
-#include "shell/exit_routines.h"
-#include "shell/run_state.h"
+#include "core/exit_routines.h"
+#include "window/run_state.h"
 
 namespace macbatch {
 namespace {
