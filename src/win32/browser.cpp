@@ -1,7 +1,10 @@
 #include "win32/browser.h"
 
-#include <shellapi.h>
+// shellapi.h needs the types of windows.h first.
+// clang-format off
 #include <windows.h>
+#include <shellapi.h>
+// clang-format on
 
 #include "win32/wide_text.h"
 
