@@ -41,8 +41,8 @@ Text replaceText(std::string_view text, std::string_view find, std::string_view 
                  std::int32_t start, std::optional<std::int32_t> count, bool caseSensitive) {
   const std::size_t skipped = start < 1 ? 0 : static_cast<std::size_t>(start) - 1;
   if (text.empty() || find.empty() || skipped >= text.size() || count == 0) return Text(text);
-  // A negative count is as unlimited as an absent one.
-  std::optional<std::int32_t> remaining = count && *count > 0 ? count : std::nullopt;
+  // A negative count is as unlimited as an absent one; 0 below means no limit.
+  std::int32_t remaining = count && *count > 0 ? *count : 0;
 
   Text result(text.substr(0, skipped));
   std::size_t p = skipped;
@@ -50,7 +50,7 @@ Text replaceText(std::string_view text, std::string_view find, std::string_view 
     if (matchesAt(text, p, find, caseSensitive)) {
       result.append(replacement);
       p += find.size();
-      if (remaining && --*remaining == 0) break;
+      if (remaining > 0 && --remaining == 0) break;
       continue;
     }
     const std::size_t step = utf8::characterLength(text, p);

@@ -1,0 +1,18 @@
+#pragma once
+// UTF-8 and UTF-16 at the Win32 calls of the command-line program.
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace macbatch {
+
+// Ill-formed sequences become U+FFFD.
+std::wstring wideFromUtf8(std::string_view text);
+std::string utf8FromWide(std::wstring_view text);
+
+// The system's message for a GetLastError code, in UTF-8.
+std::string systemErrorText(DWORD error);
+
+}  // namespace macbatch
