@@ -7,7 +7,8 @@ packages=(
   cmake ninja-build g++ libgtest-dev googletest python3
   g++-mingw-w64-x86-64 wine wine64 xvfb xauth xdotool xclip
   x11-utils locales fonts-wqy-microhei imagemagick jwm
-  libcli11-dev ieee-data clang libclang-rt-14-dev
+  libcli11-dev ieee-data clang libclang-rt-14-dev llvm
+  help2man lintian dpkg-dev man-db unzip
 )
 
 missing=()
