@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds both flavours and runs every test: the native ones under ASan and
-# UBSan, the Windows ones under Wine.
+# UBSan, the Windows ones under Wine, then the packages.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,3 +12,8 @@ for flavour in native windows; do
   cmake --build --preset "$flavour"
   ctest --preset "$flavour"
 done
+
+# The packages, installed and unpacked as a user would.
+echo "== packages =="
+bash tools/package.sh
+python3 tests/packages/package_test.py build/packages build/windows
