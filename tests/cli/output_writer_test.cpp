@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cli/file_system.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace macbatch {
 namespace {

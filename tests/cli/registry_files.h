@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace macbatch::testing {
 

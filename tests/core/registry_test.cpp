@@ -15,6 +15,7 @@
 
 #include "core/mac_address.h"
 #include "core/registry_data.h"
+#include "support/temp_folder.h"
 
 namespace macbatch {
 namespace {
@@ -50,31 +51,6 @@ Registry loadFixture() {
   return std::get<Registry>(std::move(loaded));
 }
 
-// An empty folder under the system's temporary folder, removed with everything in it at the end.
-class ScratchFolder {
- public:
-  ScratchFolder()
-      : path_(std::filesystem::temp_directory_path() /
-              ("macbatch_registry_test_" + std::to_string(std::random_device{}()))) {
-    std::filesystem::create_directories(path_);
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-  const std::filesystem::path& path() const { return path_; }
-
-  void write(std::string_view name, std::string_view text) const {
-    std::ofstream out(path_ / name, std::ios::binary);
-    out << text;
-  }
-
- private:
-  std::filesystem::path path_;
-};
 
 TEST(ParseRegistryCsv, ReadsRowsOfEveryShape) {
   struct Case {
@@ -336,7 +312,7 @@ TEST(Registry, FromDirectoryReportsTheFileAndLine) {
       {"empty iab.csv", withIab(""), "iab.csv", 0, "empty"},
   };
   for (const Case& c : cases) {
-    const ScratchFolder folder;
+    const testing::TempFolder folder;
     for (const auto& [name, text] : c.files) {
       if (text) {
         folder.write(name, *text);

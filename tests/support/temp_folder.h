@@ -6,11 +6,10 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "cli/system_random.h"
 
 namespace macbatch::testing {
 
@@ -18,7 +17,7 @@ class TempFolder {
  public:
   TempFolder()
       : path_(std::filesystem::temp_directory_path() /
-              ("macbatch-cli-test-" + std::to_string(randomWordForName()))) {
+              ("macbatch-test-" + std::to_string(std::random_device{}()) + std::to_string(std::random_device{}()))) {
     std::filesystem::create_directories(path_);
   }
   ~TempFolder() {
