@@ -6,13 +6,19 @@ places, key presses) and watches only what a user can see: the X clipboard,
 the window's title and geometry, screenshots and the exit code. A small
 window manager draws the frame, so that screenshots look like a desktop.
 
-Used by the end-to-end test and, as `demo`, by tools/run.sh on a machine
+Where a test must know more than a user sees from outside (the status line
+while a batch runs, the texts of all boxes), Probe asks window_probe.exe,
+which runs beside the program in the same Wine prefix and reads the controls
+as an accessibility tool would.
+
+Used by the end-to-end tests and, as `demo`, by tools/run.sh on a machine
 without a display:
 
     drive_window.py demo PROGRAM.exe [--screenshot FILE.png]
 """
 
 import argparse
+import json
 import os
 import re
 import select
@@ -33,7 +39,12 @@ PLACES = {
     "复制": (230, 512, 64, 32),
     "个数": (53, 511, 56, 32),
     "前后缀": (0, 396, 56, 24),
+    "单行显示": (24, 480, 72, 16),
     "连续显示": (112, 480, 72, 16),
+    "分割符号": (259, 480, 29, 24),
+    "前缀": (58, 396, 264, 24),
+    "后缀": (57, 426, 265, 24),
+    "输出": (-2, 0, 330, 384),
 }
 
 ADDRESS = "[0-9A-F]{2}(?::[0-9A-F]{2}){5}"
@@ -276,6 +287,49 @@ class Program(Started):
             return self.process.wait(timeout=timeout)
         except subprocess.TimeoutExpired:
             raise DriveError(f"the program did not end within {timeout} s") from None
+
+
+class Probe(Started):
+    """window_probe.exe in the program's Wine prefix, asked line by line.
+
+    Started with wine directly: wine-run.sh would wait for the program's hold
+    on the prefix to end."""
+
+    def __init__(self, window, probe):
+        self.window = window
+        self.probe = os.path.abspath(probe)
+        self.process = None
+
+    def _start(self):
+        lang = self.window.env.get("MACBATCH_WINE_LANG", "zh_CN.UTF-8")
+        env = dict(self.window.env, WINEPREFIX=self.window.prefix, WINEDEBUG="-all",
+                   WINEDLLOVERRIDES="mscoree,mshtml=", LANG=lang, LC_ALL=lang)
+        self.process = subprocess.Popen(["wine", self.probe], env=env, stdin=subprocess.PIPE,
+                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, start_new_session=True)
+
+    def __exit__(self, *_):
+        if self.process is None:
+            return
+        try:
+            self.process.stdin.close()
+        except OSError:
+            pass
+        try:
+            self.process.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            os.killpg(self.process.pid, signal.SIGKILL)
+            self.process.wait()
+
+    def read(self, timeout=30):
+        """The window as the probe sees it: a dict, with "ok" false when it could not tell."""
+        self.process.stdin.write(b"read\n")
+        self.process.stdin.flush()
+        if not select.select([self.process.stdout], [], [], timeout)[0]:
+            raise DriveError(f"the probe gave no answer within {timeout} s")
+        line = self.process.stdout.readline()
+        if not line:
+            raise DriveError("the probe ended")
+        return json.loads(line.decode("utf-8"))
 
 
 def batch_pattern(count):

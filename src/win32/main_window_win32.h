@@ -57,7 +57,6 @@ class Win32MainWindow final : public MainWindow {
   void stackControls();
   void showControls();
   void restoreFocus();
-  void redrawBeneath(HWND control);
 
   const ClickBindings& bindings_;
   ControlFonts fonts_;

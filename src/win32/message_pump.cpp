@@ -13,11 +13,10 @@ void handleMessage(Win32MainWindow& window, MSG& message) {
 
 void handlePendingEvents(Win32MainWindow& window) {
   MSG message;
-  while (window.isOpen() && PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE) &&
-         message.message != WM_QUIT) {
-    if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) return;
+  // One look per message: under Wine each look is a call to its server.
+  while (window.isOpen() && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {
-      // Posted between the two looks: it belongs to the event loop.
+      // It belongs to the event loop: put back.
       PostQuitMessage(static_cast<int>(message.wParam));
       return;
     }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <chrono>
 #include <string>
 
 #include "child_process.h"
@@ -42,6 +43,32 @@ TEST(ProgramTest, EveryCloseEndsTheProgramWithZero) {
     request.send(window);
     EXPECT_EQ(testing::waitForExit(*child), 0u);
   }
+}
+
+std::wstring controlText(HWND control) {
+  wchar_t text[128] = {};
+  DWORD_PTR ignored;
+  SendMessageTimeoutW(control, WM_GETTEXT, 128, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000, &ignored);
+  return text;
+}
+
+TEST(ProgramTest, EscDuringABatchOfTheLargestCountEndsTheProgramWithZero) {
+  const std::optional<ChildProcess> child = testing::startChild(programPath);
+  ASSERT_TRUE(child.has_value());
+  HWND window = testing::waitForWindow(*child, windowTitle);
+  ASSERT_TRUE(window);
+  SendMessageW(controlOf(window, Control::编辑框3), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"2147483647"));
+  PostMessageW(controlOf(window, Control::按钮5), BM_CLICK, 0, 0);
+
+  // Polled, not waited for: the batch has begun once the count goes up.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (controlText(controlOf(window, Control::透明标签3)) != L"当前生成个数：3" &&
+         std::chrono::steady_clock::now() < deadline) {
+    Sleep(5);
+  }
+  ASSERT_EQ(controlText(controlOf(window, Control::透明标签3)).substr(0, 7), L"当前生成个数：");
+  PostMessageW(controlOf(window, Control::编辑框2), WM_KEYDOWN, VK_ESCAPE, 1);
+  EXPECT_EQ(testing::waitForExit(*child), 0u);
 }
 
 TEST(ProgramTest, FatalReportShowsItsBoxBlocksClicksAndEndsWithMinusOne) {

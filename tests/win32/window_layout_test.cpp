@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -192,6 +193,28 @@ TEST_F(WindowTest, NoControlStartsAGroup) {
   }
 }
 
+RECT placeOf(HWND parent, HWND control) {
+  RECT area;
+  GetWindowRect(control, &area);
+  MapWindowRect(HWND_DESKTOP, parent, &area);
+  return area;
+}
+
+// A label paints the window's background itself, which is right only where
+// nothing else would show through it.
+TEST_F(WindowTest, TransparentLabelsCoverNoShownControl) {
+  for (const ControlModel& label : controlModels) {
+    if (label.kind != ControlKind::transparentLabel) continue;
+    const RECT labelArea = placeOf(window().handle(), handleOf(label.control));
+    for (const ControlModel& other : controlModels) {
+      if (other.control == label.control || !IsWindowVisible(handleOf(other.control))) continue;
+      const RECT otherArea = placeOf(window().handle(), handleOf(other.control));
+      RECT overlap;
+      EXPECT_FALSE(IntersectRect(&overlap, &labelArea, &otherArea)) << label.name << " covers " << other.name;
+    }
+  }
+}
+
 // Every pixel of the label's area as the screen shows it.
 std::vector<COLORREF> pixelsUnder(HWND parent, HWND control) {
   RECT area;
@@ -212,6 +235,8 @@ TEST_F(WindowTest, ChangedLabelTextLeavesNoTraceOfTheOldOne) {
   handlePendingEvents(window());
   const std::vector<COLORREF> blank = pixelsUnder(window().handle(), label);
   ASSERT_FALSE(blank.empty());
+  EXPECT_EQ(std::count(blank.begin(), blank.end(), GetSysColor(COLOR_BTNFACE)), std::ssize(blank))
+      << "the empty label shows the window's background";
 
   window().writeText(透明标签3, "当前生成个数：8888888888888888");
   handlePendingEvents(window());
