@@ -120,10 +120,25 @@ class Desktop(Started):
         config = os.path.join(self.workdir, "jwmrc")
         with open(config, "w", encoding="utf-8") as file:
             file.write(JWM_CONFIG)
-        self.processes.append(subprocess.Popen(
-            ["jwm", "-f", config], env=self.env,
-            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-        poll("the window manager", lambda: "window id" in self.x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 30)
+        # Once seen under load, the manager never announced itself: a second
+        # one is started in its place before the run is given up.
+        log = os.path.join(self.workdir, "jwm.log")
+        for attempt in (1, 2):
+            with open(log, "ab") as output:
+                manager = subprocess.Popen(["jwm", "-f", config], env=self.env,
+                                           stdin=subprocess.DEVNULL, stdout=output, stderr=output)
+            self.processes.append(manager)
+            try:
+                poll("the window manager",
+                     lambda: "window id" in self.x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 30)
+                return
+            except DriveError as error:
+                manager.terminate()
+                manager.wait(timeout=10)
+                if attempt == 2:
+                    with open(log, "rb") as output:
+                        said = output.read().decode(errors="replace").strip()
+                    raise DriveError(f"{error} (jwm {'said: ' + said if said else 'said nothing'})") from None
 
     def __exit__(self, *_):
         for process in reversed(self.processes):
