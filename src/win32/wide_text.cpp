@@ -1,25 +1,18 @@
 #include "win32/wide_text.h"
 
-#include <windows.h>
+#include "core/utf16.h"
 
 namespace macbatch::win32 {
 
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "a Windows wide character is one UTF-16 code unit");
+
+// Not MultiByteToWideChar and WideCharToMultiByte: with CP_UTF8 they turn a
+// lone surrogate into U+FFFD, and a text pasted into a box would change.
 std::wstring toWide(std::string_view text) {
-  if (text.empty()) return {};
-  const int size = static_cast<int>(text.size());
-  const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), length);
-  return wide;
+  const std::u16string units = utf16::fromUtf8(text);
+  return std::wstring(units.begin(), units.end());
 }
 
-Text toUtf8(std::wstring_view text) {
-  if (text.empty()) return {};
-  const int size = static_cast<int>(text.size());
-  const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-  Text narrow(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), size, narrow.data(), length, nullptr, nullptr);
-  return narrow;
-}
+Text toUtf8(std::wstring_view text) { return utf16::toUtf8(std::u16string(text.begin(), text.end())); }
 
 }  // namespace macbatch::win32

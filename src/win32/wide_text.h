@@ -1,5 +1,6 @@
 #pragma once
-// Texts are UTF-8 inside the program and UTF-16 at every Windows call.
+// Texts are UTF-8 inside the program and UTF-16 at every Windows call. Both
+// ways keep every code unit, a lone surrogate included (see core/utf16.h).
 
 #include <string>
 #include <string_view>

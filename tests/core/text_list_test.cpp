@@ -46,6 +46,7 @@ TEST(SplitText, Cases) {
       {"character suffix separator", "中中", "\xB8\xAD", {}, {"中中"}},
       {"separator across characters", "中中", "\xAD\xE4", {}, {"中中"}},
       {"stray byte separator", "A\x80" "B", "\x80", {}, {"A", "B"}},
+      {"no match inside a lone surrogate", "\xED\xA0\x80", "\xA0\x80", {}, {"\xED\xA0\x80"}},
       {"malformed lead does not swallow", "A\xE4|B", "|", {}, {"A\xE4", "B"}},
       {"cut-off character is the rest", "A|\xE4\xB8", "|", {}, {"A", "\xE4\xB8"}},
   };

@@ -75,6 +75,9 @@ TEST(ReplaceText, Cases) {
       {"no match across a character end", "中A", "\xAD" "A", "x", 1, {}, true, "中A"},
       {"whole characters match", "中文中", "中", "x", 1, {}, true, "x文x"},
       {"stray continuation byte matches", "A\xB8" "B", "\xB8", "x", 1, {}, true, "AxB"},
+      // A lone surrogate from a window box is one character of three bytes.
+      {"no match inside a lone surrogate", "\xED\xA0\x80", "\xA0\x80", "x", 1, {}, true, "\xED\xA0\x80"},
+      {"lone surrogate matches whole", "a\xED\xA0\x80" "b", "\xED\xA0\x80", "", 1, {}, true, "ab"},
       {"cut-off character kept", "a-\xE4\xB8", "-", "+", 1, {}, true, "a+\xE4\xB8"},
   };
   for (const ReplaceCase& c : cases) {

@@ -29,9 +29,8 @@ TEST(CharacterLength, StepsOverWellFormedCharactersOnly) {
       {"\xC1\xBF", 0, 1},
       {"\xF5\x80\x80\x80", 0, 1},
       {"\xFF", 0, 1},
-      // Overlong, surrogate and beyond U+10FFFF second bytes.
+      // Overlong and beyond U+10FFFF second bytes.
       {"\xE0\x9F\x80", 0, 1},
-      {"\xED\xA0\x80", 0, 1},
       {"\xF0\x8F\x80\x80", 0, 1},
       {"\xF4\x90\x80\x80", 0, 1},
       // A continuation byte missing mid-text.
@@ -44,6 +43,10 @@ TEST(CharacterLength, StepsOverWellFormedCharactersOnly) {
       {"A\xF0\x9F\x98", 1, 0},
       {"", 0, 0},
       {"A", 1, 0},
+      // A lone surrogate from a window box is one character.
+      {"\xED\xA0\x80", 0, 3},
+      {"\xED\xBF\xBF", 0, 3},
+      {"\xED\xA0", 0, 0},
   };
   for (const LengthCase& c : cases) {
     SCOPED_TRACE(testing::Message() << "at " << c.at << " of \"" << c.text << "\"");

@@ -46,6 +46,20 @@ TEST(ClipboardTest, CharactersOutsideTheCodePageSurviveInTheWideItem) {
   EXPECT_EQ(wide->bytes, wideItemBytes(toWide(text)));
 }
 
+TEST(ClipboardTest, LoneSurrogatesKeepTheirUnitsAndShowAsQuestionMarksInPlainText) {
+  ASSERT_EQ(GetACP(), 936u) << "the tests run with the GBK code page";
+  const std::wstring units = L"\xDC00中\xD800\xDBFF-\xDC00\xD800";
+  ASSERT_TRUE(copyToClipboard(toUtf8(units)));
+  const auto wide = readClipboardItem(CF_UNICODETEXT);
+  ASSERT_TRUE(wide);
+  EXPECT_EQ(wide->bytes, wideItemBytes(units));
+  const auto plain = readClipboardItem(CF_TEXT);
+  ASSERT_TRUE(plain);
+  // "??-" would be a trigraph.
+  const std::string ansi = std::string("?\xD6\xD0??") + "-??";
+  EXPECT_EQ(plain->bytes, ansi + '\0');
+}
+
 TEST(ClipboardTest, NothingChangesWhileAnotherHolderHasItOpen) {
   ASSERT_TRUE(copyToClipboard("theirs"));
   HANDLE opened = CreateEventW(nullptr, TRUE, FALSE, nullptr);

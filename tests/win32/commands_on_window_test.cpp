@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <string>
 
 #include "clipboard_reader.h"
 #include "commands/command_bindings.h"
@@ -30,6 +31,15 @@ class CommandsOnWindowTest : public testing::WindowTest {
   }
 
   // Space goes down and comes up on the focused button, as from the keyboard.
+  // The units as the control holds them, past the program's own conversion.
+  std::wstring unitsOf(Control control) {
+    HWND handle = handleOf(control);
+    std::wstring units(static_cast<std::size_t>(GetWindowTextLengthW(handle)) + 1, L'\0');
+    const int length = GetWindowTextW(handle, units.data(), static_cast<int>(units.size()));
+    units.resize(static_cast<std::size_t>(length));
+    return units;
+  }
+
   void pressSpace() {
     PostMessageW(GetFocus(), WM_KEYDOWN, VK_SPACE, 1);
     PostMessageW(GetFocus(), WM_KEYUP, VK_SPACE, 0xC0000001);
@@ -77,6 +87,39 @@ TEST_F(CommandsOnWindowTest, CopyPutsTheBoxInBothFormatsAndReportsTheCount) {
     EXPECT_EQ(wide->bytes, wideItemBytes(toWide(window().readText(编辑框2))));
     EXPECT_EQ(window().readText(透明标签3), "已复制MAC地址共：0个");
   }
+}
+
+// A paste of broken text can leave lone surrogates in a box. The wrapping, the
+// separator clean-up and the copy keep them, unit for unit; only the ANSI
+// form, which cannot hold them, shows '?'.
+TEST_F(CommandsOnWindowTest, LoneSurrogatesInTheWrappingReachTheClipboardUnchanged) {
+  ASSERT_EQ(GetACP(), 936u) << "the tests run with the GBK code page";
+  // The prefix holds a lone low surrogate and ends in a high one, which the
+  // first address follows. The suffix starts where the clean-up drops the
+  // last separator, and holds a reversed pair and a high one at its end.
+  const std::wstring prefix = L"前\xDC00[\xD800";
+  const std::wstring suffix = L"\")\xDC00\xD800\r\n\xDBFF";
+  SetWindowTextW(handleOf(编辑框6), prefix.c_str());
+  SetWindowTextW(handleOf(编辑框7), suffix.c_str());
+  window().writeText(编辑框3, "2");
+  click(单选框2);
+  click(选择框3);
+  click(按钮5);
+  click(按钮3);
+
+  const std::wstring box = unitsOf(编辑框2);
+  ASSERT_TRUE(box.starts_with(prefix) && box.ends_with(suffix)) << toUtf8(box);
+  const std::wstring addresses = box.substr(prefix.size(), box.size() - prefix.size() - suffix.size());
+  const std::string ascii(addresses.begin(), addresses.end());
+  const std::regex twoAddresses(R"(([0-9A-F]{2}:){5}[0-9A-F]{2}","([0-9A-F]{2}:){5}[0-9A-F]{2})");
+  EXPECT_TRUE(std::regex_match(ascii, twoAddresses)) << ascii;
+
+  const auto wide = readClipboardItem(CF_UNICODETEXT);
+  ASSERT_TRUE(wide);
+  EXPECT_EQ(wide->bytes, wideItemBytes(box));
+  const auto plain = readClipboardItem(CF_TEXT);
+  ASSERT_TRUE(plain);
+  EXPECT_EQ(plain->bytes, "\xC7\xB0?[?" + ascii + "\")??\r\n?" + '\0');
 }
 
 TEST_F(CommandsOnWindowTest, ClickOnContinuousDisplayEnablesTheSeparatorBox) {

@@ -1,25 +1,18 @@
 #include "cli/win32/wide_text.h"
 
-#include <climits>
+#include "core/utf16.h"
 
 namespace macbatch {
 
+// The core's conversion keeps every code unit, a lone surrogate included, so
+// that a file name or argument Windows hands over comes back as it was.
 std::wstring wideFromUtf8(std::string_view text) {
-  if (text.empty() || text.size() > INT_MAX) return {};
-  const int size = static_cast<int>(text.size());
-  const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), length);
-  return wide;
+  const std::u16string units = utf16::fromUtf8(text);
+  return std::wstring(units.begin(), units.end());
 }
 
 std::string utf8FromWide(std::wstring_view text) {
-  if (text.empty() || text.size() > INT_MAX) return {};
-  const int size = static_cast<int>(text.size());
-  const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), length, nullptr, nullptr);
-  return utf8;
+  return utf16::toUtf8(std::u16string(text.begin(), text.end()));
 }
 
 std::string systemErrorText(DWORD error) {

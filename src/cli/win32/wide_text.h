@@ -8,7 +8,7 @@
 
 namespace macbatch {
 
-// Ill-formed sequences become U+FFFD.
+// Lone surrogates pass both ways unchanged; bytes that are not UTF-8 become U+FFFD.
 std::wstring wideFromUtf8(std::string_view text);
 std::string utf8FromWide(std::wstring_view text);
 
