@@ -7,7 +7,7 @@ The layers are read from the build, not listed here: every folder under src/
 that holds a CMakeLists.txt is a layer, its libraries are the targets it adds,
 and the layers it may include from are those its libraries link, directly or
 through others. So a new folder is judged by the links its own CMakeLists.txt
-declares. A file in src/<layer>/ or tests/<layer>/ (and bench/) may include
+declares. A file in src/<layer>/ or tests/<layer>/ (and bench/, fuzz/) may include
 headers of its own layer and of the layers below; tests may also include the
 shared test support. Windows headers are allowed only in a folder named win32.
 """
@@ -74,15 +74,15 @@ def check(root):
     test_only = {t: f for t, f in test_added.items() if f not in layers}
     unowned = layers_below(test_only, {**links, **test_links}, owner)
     problems = []
-    for top in ("src", "tests", "bench"):
+    for top in ("src", "tests", "bench", "fuzz"):
         for path in sorted((root / top).rglob("*")):
             if path.suffix not in SOURCE_SUFFIXES or not path.is_file():
                 continue
             relative = path.relative_to(root)
             parts = relative.parts
             layer = parts[1] if len(parts) > 2 else None
-            if top == "bench":
-                allowed = set(layers)  # a benchmark may measure any layer
+            if top in ("bench", "fuzz"):
+                allowed = set(layers)  # a benchmark or fuzzer may drive any layer
             elif layer in layers:
                 allowed = {layer} | layers[layer]
             else:

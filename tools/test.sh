@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds both flavours and runs every test: the native ones under ASan and
-# UBSan, the Windows ones under Wine, then the packages.
+# UBSan, then each fuzzer for a few seconds, then the Windows ones under Wine,
+# then the packages.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,6 +12,10 @@ for flavour in native windows; do
   cmake --preset "$flavour" >/dev/null
   cmake --build --preset "$flavour"
   ctest --preset "$flavour"
+  if [ "$flavour" = native ]; then
+    echo "== fuzz =="
+    bash tools/fuzz.sh 5
+  fi
 done
 
 # The packages, installed and unpacked as a user would.
