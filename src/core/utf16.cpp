@@ -5,9 +5,6 @@
 namespace macbatch::utf16 {
 namespace {
 
-bool isHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool isLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
-
 void appendUtf8(Text& text, char32_t value) {
   const auto byte = [](char32_t bits) { return static_cast<char>(bits); };
   if (value < 0x80) {

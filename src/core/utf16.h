@@ -13,6 +13,9 @@
 
 namespace macbatch::utf16 {
 
+constexpr bool isHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+constexpr bool isLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
 // A high surrogate followed by a low one becomes the one 4-byte character
 // they stand for; any other surrogate its own 3-byte sequence.
 Text toUtf8(std::u16string_view units);

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <string>
 
+#include "core/utf16.h"
+
 namespace macbatch::win32 {
 namespace {
 
@@ -37,9 +39,6 @@ class RedrawPause {
  private:
   HWND box_;
 };
-
-bool isHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool isLowSurrogate(wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
 // A paragraph ends at LF, alone or after CR.
 bool hasParagraphLongerThan(std::wstring_view text, std::size_t limit) {
@@ -82,7 +81,7 @@ std::size_t pieceEnd(std::wstring_view text, std::size_t start, std::size_t leng
   std::size_t end = start + std::min(std::max<std::size_t>(length, 1), text.size() - start);
   if (end == text.size()) return end;
   const bool splitsPair = (text[end - 1] == L'\r' && text[end] == L'\n') ||
-                          (isHighSurrogate(text[end - 1]) && isLowSurrogate(text[end]));
+                          (utf16::isHighSurrogate(text[end - 1]) && utf16::isLowSurrogate(text[end]));
   if (!splitsPair) return end;
   return end - 1 > start ? end - 1 : end + 1;
 }
